@@ -1,0 +1,21 @@
+# Registers a QtTest executable with CTest. Every test runs on the offscreen platform with a settings
+# folder of its own, so that no test reads or writes the user's settings.
+function(add_kelvora_test name)
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE kelvora_testsupport kelvora_core Qt6::Test)
+    kelvora_target_defaults(${name})
+    add_test(NAME ${name} COMMAND ${name})
+    set(config_dir ${CMAKE_BINARY_DIR}/test-config/${name})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${config_dir};KELVORA_SOURCE_DIR=${CMAKE_SOURCE_DIR};KELVORA_BINARY_DIR=${CMAKE_BINARY_DIR}"
+        TIMEOUT 600)
+endfunction()
+
+# Compiler settings shared by every target of the project.
+function(kelvora_target_defaults target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    if(KELVORA_SANITIZE)
+        target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer)
+        target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+    endif()
+endfunction()

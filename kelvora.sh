@@ -1,0 +1,39 @@
+#!/bin/sh
+# Sets up Kelvora on a Debian 12 machine and then either starts it on a demo office or runs the tests.
+#   ./kelvora.sh run     install what is missing, build, prepare the demo office in ./office and start it
+#   ./kelvora.sh test    install what is missing, build and run the whole test suite
+set -eu
+cd "$(dirname "$0")"
+
+PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6svg6 qt6-svg-dev \
+qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libsqlite3-dev libgl-dev fonts-liberation poppler-utils sqlite3"
+
+missing=""
+for package in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=""; fi
+    $SUDO apt-get update
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
+fi
+
+BUILD_DIR=${KELVORA_BUILD_DIR:-build}
+cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+
+case "${1:-run}" in
+run)
+    cmake --build "$BUILD_DIR" --target demo-office
+    cd "$BUILD_DIR/office"
+    exec ../kelvora
+    ;;
+test)
+    ctest --test-dir "$BUILD_DIR" --output-on-failure
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

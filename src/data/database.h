@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+// The office database: one SQLite file, reached on the default connection. Start-up hands over an
+// ODBC-style connection string ("Driver={...};Dbq=<path>;"); the file is the one named by its Dbq field.
+namespace database {
+
+// The path held in the Dbq= field of a connection string; a string without that field is taken as a path.
+QString pathFromConnectionString(const QString& connectionString);
+
+// Why an office file cannot be opened, or an empty text when it can.
+QString checkFile(const QString& path);
+
+// Registers the default connection on the SQLite driver (replacing an earlier one) and returns it.
+QSqlDatabase addDefaultConnection();
+
+// Opens the file named by the connection's database name (a connection string or a path). A missing file,
+// one that cannot be read and written, or one that is not an SQLite database fails; no file is ever created.
+// The password has no meaning for SQLite and is ignored. On success the connection speaks the program's
+// SQL dialect.
+bool open(QSqlDatabase& db);
+
+// The file of the open default connection, or an empty text.
+QString openFilePath();
+
+// Teaches an open SQLite connection the dialect of the program's statements.
+bool installDialect(QSqlDatabase& db);
+
+// Closes and forgets the default connection.
+void closeDefaultConnection();
+
+} // namespace database

@@ -1,0 +1,236 @@
+// The SQL dialect of the program's statements, taught to SQLite: datevalue(), and a like operator that
+// ignores letter case (accented letters included) and lets a stored date-time match the forms a user types.
+
+#include "data/database.h"
+
+#include <QSqlDriver>
+#include <QString>
+#include <QVariant>
+
+#include <sqlite3.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+bool isDigits(const char* text, int from, int count)
+{
+    for (int i = from; i < from + count; ++i)
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    return true;
+}
+
+// 'dd-MM-yyyy', 'dd/MM/yyyy' or 'yyyy-MM-dd', a time part allowed after it, to 'yyyy-MM-dd'.
+bool toIsoDay(const char* text, int length, char out[11])
+{
+    if (length < 10)
+        return false;
+    if (isDigits(text, 0, 4) && text[4] == '-' && isDigits(text, 5, 2) && text[7] == '-' && isDigits(text, 8, 2)) {
+        std::memcpy(out, text, 10);
+    } else if (isDigits(text, 0, 2) && (text[2] == '-' || text[2] == '/') && isDigits(text, 3, 2) &&
+               text[5] == text[2] && isDigits(text, 6, 4)) {
+        std::memcpy(out, text + 6, 4);
+        out[4] = '-';
+        std::memcpy(out + 5, text + 3, 2);
+        out[7] = '-';
+        std::memcpy(out + 8, text, 2);
+    } else {
+        return false;
+    }
+    if (length > 10 && text[10] != ' ' && text[10] != 'T')
+        return false;
+    out[10] = '\0';
+    const int month = (out[5] - '0') * 10 + (out[6] - '0');
+    const int day = (out[8] - '0') * 10 + (out[9] - '0');
+    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
+}
+
+void datevalueFunction(sqlite3_context* context, int, sqlite3_value** argv)
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    char day[11];
+    if (text && toIsoDay(text, sqlite3_value_bytes(argv[0]), day))
+        sqlite3_result_text(context, day, 10, SQLITE_TRANSIENT);
+    else
+        sqlite3_result_null(context);
+}
+
+bool isAscii(const unsigned char* text, int length)
+{
+    for (int i = 0; i < length; ++i)
+        if (text[i] >= 0x80)
+            return false;
+    return true;
+}
+
+// Matches a folded pattern against a folded text: '%' any run, '_' one character, escape before a literal.
+template <typename Ch>
+bool likeMatch(const Ch* p, size_t pn, const Ch* s, size_t sn, bool hasEscape, Ch escape)
+{
+    size_t pi = 0, si = 0;
+    size_t starP = std::string::npos, starS = 0;
+    while (si < sn) {
+        if (pi < pn) {
+            const Ch c = p[pi];
+            if (hasEscape && c == escape && pi + 1 < pn) {
+                if (p[pi + 1] == s[si]) {
+                    pi += 2;
+                    ++si;
+                    continue;
+                }
+            } else if (c == Ch('%')) {
+                starP = pi++;
+                starS = si;
+                continue;
+            } else if (c == Ch('_') || c == s[si]) {
+                ++pi;
+                ++si;
+                continue;
+            }
+        }
+        if (starP != std::string::npos) {
+            pi = starP + 1;
+            si = ++starS;
+            continue;
+        }
+        return false;
+    }
+    while (pi < pn && p[pi] == Ch('%'))
+        ++pi;
+    return pi == pn;
+}
+
+std::string asciiFolded(const unsigned char* text, int length)
+{
+    std::string result(reinterpret_cast<const char*>(text), size_t(length));
+    for (char& c : result)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return result;
+}
+
+std::u32string unicodeFolded(const unsigned char* text, int length)
+{
+    const QList<uint> ucs4 =
+        QString::fromUtf8(reinterpret_cast<const char*>(text), length).toCaseFolded().toUcs4();
+    return std::u32string(ucs4.begin(), ucs4.end());
+}
+
+// The forms in which a user types a stored date-time 'yyyy-MM-ddTHH:mm:ss': 'dd-MM-yyyy HH:mm' and
+// 'dd/MM/yyyy HH:mm:ss' (a stored day alone gives 'dd-MM-yyyy' and 'dd/MM/yyyy').
+int typedDateForms(const unsigned char* value, int length, std::string forms[2])
+{
+    const auto* text = reinterpret_cast<const char*>(value);
+    if (length < 10 || !isDigits(text, 0, 4) || text[4] != '-' || !isDigits(text, 5, 2) || text[7] != '-' ||
+        !isDigits(text, 8, 2))
+        return 0;
+    const std::string day(text + 8, 2), month(text + 5, 2), year(text, 4);
+    if (length == 10) {
+        forms[0] = day + "-" + month + "-" + year;
+        forms[1] = day + "/" + month + "/" + year;
+        return 2;
+    }
+    if (length < 16 || (text[10] != 'T' && text[10] != ' ') || !isDigits(text, 11, 2) || text[13] != ':' ||
+        !isDigits(text, 14, 2))
+        return 0;
+    const std::string hhmm(text + 11, 5);
+    const std::string ss = length >= 19 && text[16] == ':' ? std::string(text + 17, 2) : std::string("00");
+    forms[0] = day + "-" + month + "-" + year + " " + hhmm;
+    forms[1] = day + "/" + month + "/" + year + " " + hhmm + ":" + ss;
+    return 2;
+}
+
+struct FoldedPattern {
+    bool ascii = true;
+    std::string asciiText;
+    std::u32string unicodeText;
+};
+
+void deletePattern(void* pattern) { delete static_cast<FoldedPattern*>(pattern); }
+
+void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
+    const auto* patternText = sqlite3_value_text(argv[0]);
+    const auto* valueText = sqlite3_value_text(argv[1]);
+    if (!patternText || !valueText) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const int patternLength = sqlite3_value_bytes(argv[0]);
+    const int valueLength = sqlite3_value_bytes(argv[1]);
+
+    bool hasEscape = false;
+    char32_t escape = 0;
+    if (argc == 3) {
+        const auto* escapeText = sqlite3_value_text(argv[2]);
+        const QString escapeString = escapeText ? QString::fromUtf8(reinterpret_cast<const char*>(escapeText)) : QString();
+        if (escapeString.size() != 1) {
+            sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
+            return;
+        }
+        hasEscape = true;
+        escape = escapeString.at(0).toCaseFolded().unicode();
+    }
+
+    // The pattern is usually a constant of the statement: fold it once and keep it with the statement.
+    auto* pattern = static_cast<FoldedPattern*>(sqlite3_get_auxdata(context, 0));
+    if (!pattern) {
+        pattern = new FoldedPattern;
+        pattern->ascii = isAscii(patternText, patternLength) && escape < 0x80;
+        if (pattern->ascii)
+            pattern->asciiText = asciiFolded(patternText, patternLength);
+        pattern->unicodeText = unicodeFolded(patternText, patternLength);
+        sqlite3_set_auxdata(context, 0, pattern, deletePattern);
+        pattern = static_cast<FoldedPattern*>(sqlite3_get_auxdata(context, 0));
+        if (!pattern) {
+            sqlite3_result_error_nomem(context);
+            return;
+        }
+    }
+
+    auto matches = [&](const unsigned char* text, int length) {
+        if (pattern->ascii && isAscii(text, length)) {
+            const std::string folded = asciiFolded(text, length);
+            return likeMatch(pattern->asciiText.data(), pattern->asciiText.size(), folded.data(), folded.size(),
+                             hasEscape, char(escape));
+        }
+        const std::u32string& p = pattern->unicodeText;
+        const std::u32string folded = unicodeFolded(text, length);
+        return likeMatch(p.data(), p.size(), folded.data(), folded.size(), hasEscape, escape);
+    };
+
+    bool result = matches(valueText, valueLength);
+    if (!result) {
+        std::string forms[2];
+        const int count = typedDateForms(valueText, valueLength, forms);
+        for (int i = 0; i < count && !result; ++i)
+            result = matches(reinterpret_cast<const unsigned char*>(forms[i].data()), int(forms[i].size()));
+    }
+    sqlite3_result_int(context, result ? 1 : 0);
+}
+
+} // namespace
+
+namespace database {
+
+bool installDialect(QSqlDatabase& db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return false;
+    sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
+    if (!connection)
+        return false;
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    bool ok = sqlite3_create_function_v2(connection, "datevalue", 1, flags, nullptr, datevalueFunction, nullptr,
+                                         nullptr, nullptr) == SQLITE_OK;
+    ok = ok && sqlite3_create_function_v2(connection, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr,
+                                          nullptr) == SQLITE_OK;
+    ok = ok && sqlite3_create_function_v2(connection, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr,
+                                          nullptr) == SQLITE_OK;
+    return ok;
+}
+
+} // namespace database

@@ -1,0 +1,139 @@
+#include "testsupport.h"
+
+#include "data/database.h"
+#include "data/schema.h"
+#include "data/sql.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSqlError>
+#include <QTimer>
+#include <QWidget>
+
+namespace testsupport {
+
+TempOffice::TempOffice()
+{
+    if (!folder.isValid())
+        return;
+    QDir(folder.path()).mkpath(QStringLiteral("database"));
+    QDir(folder.path()).mkpath(QStringLiteral("resources"));
+    QDir(folder.path()).mkpath(QStringLiteral("images"));
+    const QString error = schema::createDatabaseFile(databasePath());
+    if (!error.isEmpty()) {
+        qWarning("Cannot create the test database: %s", qPrintable(error));
+        return;
+    }
+    previousDir = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    QSqlDatabase db = database::addDefaultConnection();
+    db.setDatabaseName(QStringLiteral("Driver={Microsoft Access Driver (*.mdb)};Dbq=") + databasePath() +
+                       QStringLiteral(";"));
+    valid = database::open(db);
+}
+
+TempOffice::~TempOffice()
+{
+    database::closeDefaultConnection();
+    if (!previousDir.isEmpty())
+        QDir::setCurrent(previousDir);
+}
+
+QString TempOffice::databasePath() const { return folder.path() + QStringLiteral("/database/data.mdb"); }
+
+bool TempOffice::exec(const QString& statement) { return sql::exec(statement); }
+
+QVariant TempOffice::value(const QString& statement)
+{
+    QSqlQuery query;
+    if (!sql::exec(query, statement) || !query.next())
+        return {};
+    return query.value(0);
+}
+
+qint64 TempOffice::lastInsertId() { return value(QStringLiteral("select last_insert_rowid()")).toLongLong(); }
+
+void TempOffice::writeResource(const QString& name, const QByteArray& content)
+{
+    QFile file(folder.path() + QStringLiteral("/resources/") + name);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(content);
+}
+
+ModalAnswer::ModalAnswer(std::function<void(QWidget*)> action, int timeoutMs)
+    : action(std::move(action)), remaining(timeoutMs)
+{
+    QTimer::singleShot(20, this, [this] { poll(); });
+}
+
+void ModalAnswer::poll()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal->isVisible()) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            text = box->text();
+        done = true;
+        action(modal);
+        return;
+    }
+    remaining -= 20;
+    if (remaining > 0)
+        QTimer::singleShot(20, this, [this] { poll(); });
+}
+
+static QString withoutMnemonic(QString text)
+{
+    text.remove(QLatin1Char('&'));
+    return text.trimmed();
+}
+
+std::unique_ptr<ModalAnswer> answerMessageBox(const QString& buttonText)
+{
+    return std::make_unique<ModalAnswer>([buttonText](QWidget* widget) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        if (!box) {
+            if (auto* dialog = qobject_cast<QDialog*>(widget))
+                dialog->reject();
+            return;
+        }
+        QAbstractButton* chosen = nullptr;
+        for (QAbstractButton* button : box->buttons()) {
+            if (!buttonText.isEmpty() && withoutMnemonic(button->text()) == withoutMnemonic(buttonText))
+                chosen = button;
+        }
+        if (!chosen && buttonText.isEmpty())
+            chosen = box->defaultButton() ? static_cast<QAbstractButton*>(box->defaultButton())
+                                          : (box->buttons().isEmpty() ? nullptr : box->buttons().first());
+        if (chosen)
+            chosen->click();
+        else
+            box->reject();
+    });
+}
+
+std::unique_ptr<ModalAnswer> rejectNextDialog()
+{
+    return std::make_unique<ModalAnswer>([](QWidget* widget) {
+        if (auto* dialog = qobject_cast<QDialog*>(widget))
+            dialog->reject();
+        else
+            widget->close();
+    });
+}
+
+QString grabToFile(QWidget* widget, const QString& name)
+{
+    const QString dir = qEnvironmentVariable("KELVORA_BINARY_DIR", QDir::tempPath()) + QStringLiteral("/screenshots");
+    QDir().mkpath(dir);
+    const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".png");
+    widget->grab().save(path);
+    return path;
+}
+
+} // namespace testsupport
