@@ -136,9 +136,15 @@ private slots:
 
     void cancelledPrintDialogPrintsNothing() {
         PrintedList list;
-        auto cancel = testsupport::rejectNextDialog();
+        QString title;
+        auto cancel = std::make_unique<testsupport::ModalAnswer>([&](QWidget* widget) {
+            title = widget->windowTitle();
+            if (auto* dialog = qobject_cast<QDialog*>(widget))
+                dialog->reject();
+        });
         list.preview->printPages();
         QVERIFY(cancel->answered());
+        QCOMPARE(title, QStringLiteral("Print Document"));
         QVERIFY(!QFile::exists(list.dir.filePath(QStringLiteral("liste.pdf"))));
         QVERIFY(list.printer.outputFileName().isEmpty());
     }
