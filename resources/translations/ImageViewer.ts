@@ -31,5 +31,25 @@
         <source>&amp;Taille de la fenêtre</source>
         <translation>Window size</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In (25%)</source>
+        <translation>Zoom &amp;In (25%)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out (25%)</source>
+        <translation>Zoom &amp;Out (25%)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>Image Viewer</source>
+        <translation>Image Viewer</translation>
+    </message>
+    <message>
+        <source>Cannot load %1.</source>
+        <translation>Cannot load %1.</translation>
+    </message>
 </context>
 </TS>
