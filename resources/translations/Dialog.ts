@@ -48,5 +48,29 @@
         <source>&amp;Utilisateurs   </source>
         <translation>&amp;Users</translation>
     </message>
+    <message>
+        <source>Ajoute une ligne à la liste affichée</source>
+        <translation>Adds a row to the list shown</translation>
+    </message>
+    <message>
+        <source>&amp;Nouvelle ligne</source>
+        <translation>&amp;New row</translation>
+    </message>
+    <message>
+        <source>Supprime la ligne sélectionnée de la liste affichée</source>
+        <translation>Deletes the selected row of the list shown</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer la ligne</source>
+        <translation>&amp;Delete row</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Supprimer la ligne « %1 » de la liste ?</source>
+        <translation>Delete the row « %1 » from the list?</translation>
+    </message>
 </context>
 </TS>
