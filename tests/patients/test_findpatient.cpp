@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include <QSqlTableModel>
 #include <QTableView>
 #include <QTest>
+#include <QTranslator>
 
 using testsupport::TempOffice;
 
@@ -307,6 +309,30 @@ private slots:
         QVERIFY(!errorHasParent);
         QCOMPARE(office.value("select count(*) from patients").toInt(), 5);
         QCOMPARE(search(&dialog)->text(), QString());
+    }
+
+    void englishTexts() {
+        TempOffice office;
+        fillRegister(office);
+        QTranslator english;
+        QVERIFY(english.load(":/kelvora_en.qm"));
+        QCoreApplication::installTranslator(&english);
+        {
+            DialogFindPatient dialog(1);
+            QCOMPARE(dialog.windowTitle(), QString("Search"));
+            QCOMPARE(button(&dialog, "newPatientBtn")->text(), QString("&New"));
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            testsupport::grabToFile(&dialog, "find_patient_english");
+            DialogAddUpdatePatient form(0, 1, QString(), &dialog);
+            QCOMPARE(form.windowTitle(), QString("New patient "));
+            QCOMPARE(form.findChild<QLabel*>("antecDentsLocauxLabel")->text(), QString("Dental history"));
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            testsupport::grabToFile(&form, "patient_form_english");
+            form.reject();
+        }
+        QCoreApplication::removeTranslator(&english);
     }
 };
 
