@@ -1,5 +1,3 @@
 #include "app/startup.h"
 
-int main(int argc, char** argv) {
-    return runKelvora(argc, argv);
-}
+int main(int argc, char** argv) { return runKelvora(argc, argv); }
