@@ -75,8 +75,9 @@ int run() {
     }
 
     if (!openDatabase(path)) {
-        QMessageBox::critical(nullptr, QObject::tr("Cannot open database"),
-                              QObject::tr("Unable to establish a database connection.\nClick Cancel to exit."),
+        // This box has always been in English, in the French program too.
+        QMessageBox::critical(nullptr, QStringLiteral("Cannot open database"),
+                              QStringLiteral("Unable to establish a database connection.\nClick Cancel to exit."),
                               QMessageBox::Cancel);
     }
 

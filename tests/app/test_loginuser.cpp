@@ -81,6 +81,7 @@ private slots:
         QCOMPARE(dialog.userId, -1);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Authentification Kelvora"));
         QCOMPARE(dialog.size(), QSize(654, 362));
+        QVERIFY(dialog.styleSheet().contains(":/images/pushbutton.png"));
         QVERIFY(child<QRadioButton>(&dialog, "radioButton")->isChecked());
         QVERIFY(!child<QFrame>(&dialog, "frame")->isEnabled());
         QCOMPARE(child<QLineEdit>(&dialog, "lineEdit")->text(), QString());

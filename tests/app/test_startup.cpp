@@ -134,7 +134,10 @@ private slots:
         database::closeDefaultConnection();
 
         Seen seen;
-        const int status = runStartup(seen, [](QDialog* dialog) { logIn(dialog, "Dr Benali", "benali"); });
+        const int status = runStartup(seen, [](QDialog* dialog) {
+            testsupport::grabToFile(dialog, QStringLiteral("loginuser_english"));
+            logIn(dialog, "Dr Benali", "benali");
+        });
         QCOMPARE(status, 0);
         QVERIFY(!seen.box);
         QVERIFY(seen.login);
