@@ -1,6 +1,9 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QtPlugin>
+
+Q_IMPORT_PLUGIN(WindowsModernStylePlugin)
 
 int runKelvora(int& argc, char** argv)
 {
