@@ -11,6 +11,10 @@
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QTranslator>
+#include <QtPlugin>
+
+// The program's style lives in its library: make it known to the toolkit by name.
+Q_IMPORT_PLUGIN(WindowsModernStylePlugin)
 
 namespace startup {
 
