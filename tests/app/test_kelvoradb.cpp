@@ -113,6 +113,11 @@ private slots:
         QCOMPARE(rows(path, "select Antecedent from AntecedentsG where id = 1").value(1), QStringLiteral("Antécédent"));
         QCOMPARE(rows(path, "select count(*) from Patients").value(1), QStringLiteral("0"));
 
+        // A first user named like a demo user is not doubled by the demo.
+        const QString named = dir.filePath("named.mdb");
+        QCOMPARE(run({"create", named, "--user", "sophie", "--password", "x", "--demo"}).status, 0);
+        QCOMPARE(rows(named, "select Role from user where Name = 'Sophie'"), QStringList({"Role", "1"}));
+
         // The default first user.
         const QString plain = dir.filePath("plain.mdb");
         QCOMPARE(run({"create", plain}).status, 0);

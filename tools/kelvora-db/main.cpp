@@ -111,7 +111,7 @@ int create(const QStringList& arguments) {
         if (problem.isEmpty())
             problem = office::addFirstUser(userName, password);
         if (problem.isEmpty() && demo)
-            problem = office::fillDemo();
+            problem = office::fillDemo(userName);
         if (problem.isEmpty() && !db.commit())
             problem = db.lastError().text();
         if (!problem.isEmpty())

@@ -233,7 +233,7 @@ QString addFirstUser(const QString& name, const QString& password) {
     return writer.problem;
 }
 
-QString fillDemo() {
+QString fillDemo(const QString& firstUserName) {
     Writer writer;
     // Always the same office, only its dates follow today.
     QRandomGenerator random(20170614);
@@ -257,6 +257,10 @@ QString fillDemo() {
     QVector<qint64> doctorIds;
     QStringList userNames;
     for (const DemoUser& user : users) {
+        userNames << QString::fromUtf8(user.name);
+        // The first user may already bear a demo user's name: names must stay unique for the login.
+        if (QString::fromUtf8(user.name).compare(firstUserName, Qt::CaseInsensitive) == 0)
+            continue;
         writer.run(QStringLiteral("insert into user (Name, Password, Role, DrNom, Adresse, OrdonnancePied) "
                                   "values (%1, %2, %3, %4, %5, %6)")
                        .arg(literal(QString::fromUtf8(user.name)), literal(QString::fromUtf8(user.password)))
@@ -265,7 +269,6 @@ QString fillDemo() {
                             literal(*user.doctor ? footer : QString())));
         if (user.role <= 2)
             doctorIds << writer.lastId;
-        userNames << QString::fromUtf8(user.name);
     }
 
     writer.run(

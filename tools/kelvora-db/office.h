@@ -12,8 +12,8 @@ QString fillReferenceLists();
 // Adds the office's first user, a doctor who sees every doctor's amounts (role 1).
 QString addFirstUser(const QString& name, const QString& password);
 
-// Adds a demo office: more users (one of each role), patients, visits with acts and payments, and
-// appointments around today.
-QString fillDemo();
+// Adds a demo office: more users (one of each role, but none named like the first user), patients, visits
+// with acts and payments, and appointments around today.
+QString fillDemo(const QString& firstUserName);
 
 } // namespace office
