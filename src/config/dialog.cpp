@@ -1,0 +1,126 @@
+#include "config/dialog.h"
+
+#include "ui_dialog.h"
+
+#include <QDebug>
+#include <QEvent>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QSqlError>
+#include <QSqlTableModel>
+#include <QTableView>
+
+Dialog::Dialog(int userRole, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::Dialog>()), userRole(userRole) {
+    ui->setupUi(this);
+    // Only the office's first role manages the users; the others see the tab, empty.
+    if (userRole != 1)
+        ui->tableViewUser->hide();
+
+    attachTable(ui->tableViewUser, QStringLiteral("User"), 1);
+
+    attachTable(ui->tableView, QStringLiteral("acte"), 2);
+    const QList<QTableView*> sortable = {ui->tableViewMotif,      ui->tableViewDiagnostique, ui->tableViewTypeProthese,
+                                         ui->tableViewMedicament, ui->tableViewAnteG,        ui->tableViewAnteL};
+    const QStringList tables = {QStringLiteral("Motif"),        QStringLiteral("Diagnostique"),
+                                QStringLiteral("TypeProthese"), QStringLiteral("Medicament"),
+                                QStringLiteral("AntecedentsG"), QStringLiteral("AntecedentsL")};
+    for (int i = 0; i < sortable.size(); ++i) {
+        QTableView* view = sortable.at(i);
+        attachTable(view, tables.at(i), 2);
+        view->setAlternatingRowColors(true);
+        // The list starts in the order of its key; a header click re-selects it ordered by that column.
+        view->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+        view->setSortingEnabled(true);
+    }
+
+    ui->tableView->resizeColumnsToContents();
+    ui->tableView->horizontalHeader()->setStretchLastSection(true);
+    ui->tableView->setAlternatingRowColors(true);
+
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &Dialog::updateRowButtons);
+    connect(ui->tabWidget_2, &QTabWidget::currentChanged, this, &Dialog::updateRowButtons);
+    updateRowButtons();
+}
+
+Dialog::~Dialog() = default;
+
+QSqlTableModel* Dialog::attachTable(QTableView* view, const QString& table, int hiddenColumns) {
+    auto* model = new QSqlTableModel(this);
+    model->setTable(table);
+    model->setSort(0, Qt::AscendingOrder);
+    if (!model->select())
+        qDebug() << "select" << table << model->lastError().text();
+    view->setModel(model);
+    for (int column = 0; column < hiddenColumns; ++column)
+        view->hideColumn(column);
+    view->resizeColumnsToContents();
+    view->horizontalHeader()->setStretchLastSection(true);
+    return model;
+}
+
+void Dialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QDialog::changeEvent(event);
+}
+
+void Dialog::on_pushButton_clicked() {
+    accept();
+}
+
+// The list the two row buttons act on: the reference list on show, or the users for the first role.
+QTableView* Dialog::currentView() const {
+    if (ui->tabWidget_2->currentWidget() == ui->tab_9)
+        return userRole == 1 ? ui->tableViewUser : nullptr;
+    QWidget* page = ui->tabWidget->currentWidget();
+    return page ? page->findChild<QTableView*>() : nullptr;
+}
+
+// The column a new row is typed into: the user's name, or the list text of a reference table.
+int Dialog::textColumn(const QTableView* view) const {
+    return view == ui->tableViewUser ? 1 : 2;
+}
+
+void Dialog::updateRowButtons() {
+    const bool hasList = currentView() != nullptr;
+    ui->pushButtonNouveau->setEnabled(hasList);
+    ui->pushButtonSupprimer->setEnabled(hasList);
+}
+
+void Dialog::on_pushButtonNouveau_clicked() {
+    QTableView* view = currentView();
+    if (!view)
+        return;
+    auto* model = qobject_cast<QSqlTableModel*>(view->model());
+    const int row = model->rowCount();
+    if (!model->insertRow(row)) {
+        qDebug() << "insertRow" << model->tableName() << model->lastError().text();
+        return;
+    }
+    const QModelIndex cell = model->index(row, textColumn(view));
+    view->setFocus();
+    view->setCurrentIndex(cell);
+    view->scrollTo(cell);
+    view->edit(cell);
+}
+
+void Dialog::on_pushButtonSupprimer_clicked() {
+    QTableView* view = currentView();
+    if (!view)
+        return;
+    const QModelIndex current = view->currentIndex();
+    if (!current.isValid())
+        return;
+    auto* model = qobject_cast<QSqlTableModel*>(view->model());
+    const int row = current.row();
+    const QString text = model->index(row, textColumn(view)).data().toString();
+    const QMessageBox::StandardButton answer =
+        QMessageBox::question(this, tr("Supprimer"), tr("Supprimer la ligne « %1 » de la liste ?").arg(text),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    if (!model->removeRow(row))
+        qDebug() << "removeRow" << model->tableName() << model->lastError().text();
+    model->select();
+}

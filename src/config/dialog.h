@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class QSqlTableModel;
+class QTableView;
+
+namespace Ui {
+class Dialog;
+}
+
+// The options: the office's reference lists and its users, each an editable view bound to its table.
+// Edits of a row are written when the user confirms them with Enter or moves to another row.
+class Dialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit Dialog(int userRole, QWidget* parent = nullptr);
+    ~Dialog() override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    void on_pushButton_clicked();
+    void on_pushButtonNouveau_clicked();
+    void on_pushButtonSupprimer_clicked();
+    void updateRowButtons();
+
+private:
+    QSqlTableModel* attachTable(QTableView* view, const QString& table, int hiddenColumns);
+    QTableView* currentView() const;
+    int textColumn(const QTableView* view) const;
+
+    std::unique_ptr<Ui::Dialog> ui;
+    int userRole = 0;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace database {
+
+// Writes a consistent copy of the open office database (the default connection) to targetFile, whose folder
+// must exist. The copy is made with the engine's online backup into a temporary file beside the target and
+// only then renamed over it, so that a failed backup leaves the previous one in place.
+// Returns why the backup failed, or an empty text.
+QString backupTo(const QString& targetFile);
+
+} // namespace database
