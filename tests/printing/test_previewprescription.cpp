@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 using namespace printingtest;
 
@@ -152,6 +153,8 @@ private slots:
         auto answer = std::make_unique<testsupport::ModalAnswer>([&](QWidget* widget) {
             prefix = widget->findChild<QSpinBox*>(QStringLiteral("pageSpinBox"))->prefix();
             testsupport::grabToFile(widget, QStringLiteral("preview-prescription"));
+            QTest::mouseClick(widget->findChild<QToolButton*>(QStringLiteral("zoomOutToolButton")), Qt::LeftButton);
+            testsupport::grabToFile(widget, QStringLiteral("preview-prescription-whole"));
             QTest::mouseClick(widget->findChild<QPushButton*>(QStringLiteral("cancelPushButton")), Qt::LeftButton);
         });
         QCOMPARE(preview.run(), int(QDialog::Rejected));
