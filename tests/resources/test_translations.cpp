@@ -40,6 +40,17 @@ const Kept keptFrench[] = {
     // The login warnings have never had an English text: a user who cannot log in gets them as they are.
     {"LoginUser", "\nNom d'utilisateur non valide ! \t\t\n "},
     {"LoginUser", "\nMot de passe n'est pas  valide !  \t\t\n"},
+    // The printed pages are the office's documents, handed to French-speaking patients: the prescription and
+    // the appointment list print in French whatever the language of the screens.
+    {"TDPreviewDialog", "Liste des rendez-vous"},
+    {"TDPreviewDialog", "Page: "},
+    {"TDPreviewDialog", "Nom "},
+    {"TDPreviewDialog", "  ans "},
+    {"TDPreviewDialog", "ORDONNANCE"},
+    {"TDPreviewDialog", "Cabinet dentaire"},
+    {"TDPreviewDialog", "Le "},
+    // Already English.
+    {"TDPreviewDialog", "Export PDF"},
 };
 
 // Properties whose text is no prose to translate: style sheets, date and input formats.
