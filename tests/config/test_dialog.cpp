@@ -233,6 +233,36 @@ private slots:
         QTRY_COMPARE(column("select Name from user"), QStringList({"Secrétaire"}));
     }
 
+    void anUntouchedNewRowIsDropped() {
+        TempOffice office;
+        QVERIFY(office.exec("insert into Motif (Code, motif) values ('1', 'Douleur')"));
+        QVERIFY(office.exec("insert into Motif (Code, motif) values ('2', 'Contrôle')"));
+        Dialog dialog(1);
+        show(dialog);
+        dialog.findChild<QTabWidget*>("tabWidget")->setCurrentIndex(1);
+        auto* view = dialog.findChild<QTableView*>("tableViewMotif");
+        auto* add = dialog.findChild<QPushButton*>("pushButtonNouveau");
+
+        // Escape gives the new row up.
+        QTest::mouseClick(add, Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_COMPARE(view->model()->rowCount(), 2);
+
+        // Leaving it empty for another row gives it up too, and the other rows stay editable.
+        QTest::mouseClick(add, Qt::LeftButton);
+        QCOMPARE(view->model()->rowCount(), 3);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(1, 2)).center());
+        QTRY_COMPARE(view->model()->rowCount(), 2);
+        QCOMPARE(column("select count(*) from Motif"), QStringList({"2"})); // no empty row written
+        QLineEdit* editor = openEditor(view, 1, 2);
+        QVERIFY(editor);
+        retype(editor, "Contrôle annuel");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(column("select motif from Motif order by id"), QStringList({"Douleur", "Contrôle annuel"}));
+        QTest::mouseClick(add, Qt::LeftButton);
+        QCOMPARE(view->model()->rowCount(), 3);
+    }
+
     void deletingARowAsksFirst() {
         TempOffice office;
         QVERIFY(office.exec("insert into AntecedentsG (Code, Antecedent) values ('1', 'Diabète')"));
