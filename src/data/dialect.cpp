@@ -65,9 +65,10 @@ bool isAscii(const unsigned char* text, int length)
     return true;
 }
 
-// Matches a folded pattern against a folded text: '%' any run, '_' one character, escape before a literal.
-template <typename Ch>
-bool likeMatch(const Ch* p, size_t pn, const Ch* s, size_t sn, bool hasEscape, Ch escape)
+// Matches a folded pattern against a text whose characters fold() brings to the pattern's case:
+// '%' any run, '_' one character, the escape character before a literal one.
+template <typename Ch, typename Fold>
+bool likeMatch(const Ch* p, size_t pn, const Ch* s, size_t sn, bool hasEscape, Ch escape, Fold fold)
 {
     size_t pi = 0, si = 0;
     size_t starP = std::string::npos, starS = 0;
@@ -75,7 +76,7 @@ bool likeMatch(const Ch* p, size_t pn, const Ch* s, size_t sn, bool hasEscape, C
         if (pi < pn) {
             const Ch c = p[pi];
             if (hasEscape && c == escape && pi + 1 < pn) {
-                if (p[pi + 1] == s[si]) {
+                if (p[pi + 1] == fold(s[si])) {
                     pi += 2;
                     ++si;
                     continue;
@@ -84,7 +85,7 @@ bool likeMatch(const Ch* p, size_t pn, const Ch* s, size_t sn, bool hasEscape, C
                 starP = pi++;
                 starS = si;
                 continue;
-            } else if (c == Ch('_') || c == s[si]) {
+            } else if (c == Ch('_') || c == fold(s[si])) {
                 ++pi;
                 ++si;
                 continue;
@@ -102,6 +103,9 @@ bool likeMatch(const Ch* p, size_t pn, const Ch* s, size_t sn, bool hasEscape, C
     return pi == pn;
 }
 
+char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+char32_t sameChar(char32_t c) { return c; }
+
 std::string asciiFolded(const unsigned char* text, int length)
 {
     std::string result(reinterpret_cast<const char*>(text), size_t(length));
@@ -111,35 +115,71 @@ std::string asciiFolded(const unsigned char* text, int length)
     return result;
 }
 
+// Decodes UTF-8 and folds the letter case of every character into out (reused, so no allocation per row).
+void unicodeFoldedInto(const unsigned char* text, int length, std::u32string& out)
+{
+    out.clear();
+    for (int i = 0; i < length;) {
+        const unsigned char c = text[i];
+        char32_t code = 0xFFFD;
+        int size = 1;
+        if (c < 0x80) {
+            code = c;
+        } else if ((c & 0xE0) == 0xC0 && i + 1 < length) {
+            code = char32_t(c & 0x1F) << 6 | (text[i + 1] & 0x3F);
+            size = 2;
+        } else if ((c & 0xF0) == 0xE0 && i + 2 < length) {
+            code = char32_t(c & 0x0F) << 12 | char32_t(text[i + 1] & 0x3F) << 6 | (text[i + 2] & 0x3F);
+            size = 3;
+        } else if ((c & 0xF8) == 0xF0 && i + 3 < length) {
+            code = char32_t(c & 0x07) << 18 | char32_t(text[i + 1] & 0x3F) << 12 | char32_t(text[i + 2] & 0x3F) << 6 |
+                   (text[i + 3] & 0x3F);
+            size = 4;
+        }
+        out.push_back(char32_t(QChar::toCaseFolded(code)));
+        i += size;
+    }
+}
+
 std::u32string unicodeFolded(const unsigned char* text, int length)
 {
-    const QList<uint> ucs4 =
-        QString::fromUtf8(reinterpret_cast<const char*>(text), length).toCaseFolded().toUcs4();
-    return std::u32string(ucs4.begin(), ucs4.end());
+    std::u32string result;
+    unicodeFoldedInto(text, length, result);
+    return result;
 }
 
 // The forms in which a user types a stored date-time 'yyyy-MM-ddTHH:mm:ss': 'dd-MM-yyyy HH:mm' and
-// 'dd/MM/yyyy HH:mm:ss' (a stored day alone gives 'dd-MM-yyyy' and 'dd/MM/yyyy').
-int typedDateForms(const unsigned char* value, int length, std::string forms[2])
+// 'dd/MM/yyyy HH:mm:ss' (a stored day alone gives 'dd-MM-yyyy' and 'dd/MM/yyyy'). Returns the length of the
+// forms written into the two buffers, or 0 when the value is no date-time.
+int typedDateForms(const unsigned char* value, int length, char dashed[20], char slashed[20])
 {
     const auto* text = reinterpret_cast<const char*>(value);
     if (length < 10 || !isDigits(text, 0, 4) || text[4] != '-' || !isDigits(text, 5, 2) || text[7] != '-' ||
         !isDigits(text, 8, 2))
         return 0;
-    const std::string day(text + 8, 2), month(text + 5, 2), year(text, 4);
-    if (length == 10) {
-        forms[0] = day + "-" + month + "-" + year;
-        forms[1] = day + "/" + month + "/" + year;
-        return 2;
-    }
+    auto writeDay = [text](char* out, char separator) {
+        std::memcpy(out, text + 8, 2);
+        out[2] = separator;
+        std::memcpy(out + 3, text + 5, 2);
+        out[5] = separator;
+        std::memcpy(out + 6, text, 4);
+    };
+    writeDay(dashed, '-');
+    writeDay(slashed, '/');
+    if (length == 10)
+        return 10;
     if (length < 16 || (text[10] != 'T' && text[10] != ' ') || !isDigits(text, 11, 2) || text[13] != ':' ||
         !isDigits(text, 14, 2))
         return 0;
-    const std::string hhmm(text + 11, 5);
-    const std::string ss = length >= 19 && text[16] == ':' ? std::string(text + 17, 2) : std::string("00");
-    forms[0] = day + "-" + month + "-" + year + " " + hhmm;
-    forms[1] = day + "/" + month + "/" + year + " " + hhmm + ":" + ss;
-    return 2;
+    dashed[10] = slashed[10] = ' ';
+    std::memcpy(dashed + 11, text + 11, 5);
+    std::memcpy(slashed + 11, text + 11, 5);
+    slashed[16] = ':';
+    if (length >= 19 && text[16] == ':' && isDigits(text, 17, 2))
+        std::memcpy(slashed + 17, text + 17, 2);
+    else
+        slashed[17] = slashed[18] = '0';
+    return 16; // the slashed form is 19 long
 }
 
 struct FoldedPattern {
@@ -191,22 +231,24 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
     }
 
     auto matches = [&](const unsigned char* text, int length) {
-        if (pattern->ascii && isAscii(text, length)) {
-            const std::string folded = asciiFolded(text, length);
-            return likeMatch(pattern->asciiText.data(), pattern->asciiText.size(), folded.data(), folded.size(),
-                             hasEscape, char(escape));
-        }
+        if (pattern->ascii && isAscii(text, length))
+            return likeMatch(pattern->asciiText.data(), pattern->asciiText.size(), reinterpret_cast<const char*>(text),
+                             size_t(length), hasEscape, char(escape), asciiLower);
+        static thread_local std::u32string folded;
+        unicodeFoldedInto(text, length, folded);
         const std::u32string& p = pattern->unicodeText;
-        const std::u32string folded = unicodeFolded(text, length);
-        return likeMatch(p.data(), p.size(), folded.data(), folded.size(), hasEscape, escape);
+        return likeMatch(p.data(), p.size(), folded.data(), folded.size(), hasEscape, escape, sameChar);
     };
 
     bool result = matches(valueText, valueLength);
     if (!result) {
-        std::string forms[2];
-        const int count = typedDateForms(valueText, valueLength, forms);
-        for (int i = 0; i < count && !result; ++i)
-            result = matches(reinterpret_cast<const unsigned char*>(forms[i].data()), int(forms[i].size()));
+        char dashed[20], slashed[20];
+        const int dashedLength = typedDateForms(valueText, valueLength, dashed, slashed);
+        if (dashedLength > 0) {
+            const int slashedLength = dashedLength == 10 ? 10 : 19;
+            result = matches(reinterpret_cast<const unsigned char*>(dashed), dashedLength) ||
+                     matches(reinterpret_cast<const unsigned char*>(slashed), slashedLength);
+        }
     }
     sqlite3_result_int(context, result ? 1 : 0);
 }

@@ -154,24 +154,25 @@ BEGIN
     DELETE FROM Traitements WHERE visite_id = old.VisiteNum;
 END;
 
--- The saved queries. Sums are whole amounts; a visit without acts sums to 0.
+-- The saved queries. Sums are whole amounts; a visit without acts sums to 0. The visit views compute their
+-- sums per row, so that a filter on the visit (a patient's visits) is served by the indexes.
 CREATE VIEW vVisites AS
 SELECT Visites.PatientNum, Visites.VisiteNum, Visites.VDate, Visites.Type, Visites.Motif, Visites.Diagnostique,
        Visites.TypeProthese,
-       CAST(total(Traitements.Frais) AS INTEGER) AS SommeDeFrais,
-       CAST(total(Traitements.Payement) AS INTEGER) AS SommeDePayement,
-       CAST(total(Traitements.Frais) - total(Traitements.Payement) AS INTEGER) AS Reste
-FROM Visites LEFT JOIN Traitements ON Visites.VisiteNum = Traitements.visite_id
-GROUP BY Visites.VisiteNum;
+       (SELECT CAST(total(Frais) AS INTEGER) FROM Traitements WHERE visite_id = Visites.VisiteNum) AS SommeDeFrais,
+       (SELECT CAST(total(Payement) AS INTEGER) FROM Traitements WHERE visite_id = Visites.VisiteNum)
+           AS SommeDePayement,
+       (SELECT CAST(total(Frais) - total(Payement) AS INTEGER) FROM Traitements WHERE visite_id = Visites.VisiteNum)
+           AS Reste
+FROM Visites;
 
 CREATE VIEW vSoinsProthese AS
 SELECT Patients.Num, Patients.Nom, Visites.VDate, Visites.Type, Visites.Motif AS motif,
        Visites.Diagnostique AS diagnostique, Visites.TypeProthese AS typeProthese,
-       CAST(total(Traitements.Frais) - total(Traitements.Payement) AS INTEGER) AS Reste,
+       (SELECT CAST(total(Frais) - total(Payement) AS INTEGER) FROM Traitements WHERE visite_id = Visites.VisiteNum)
+           AS Reste,
        Visites.VisiteNum
-FROM (Patients INNER JOIN Visites ON Patients.Num = Visites.PatientNum)
-     LEFT JOIN Traitements ON Visites.VisiteNum = Traitements.visite_id
-GROUP BY Visites.VisiteNum;
+FROM Patients INNER JOIN Visites ON Patients.Num = Visites.PatientNum;
 
 CREATE VIEW vTraitements AS
 SELECT Traitements.id, Traitements.visite_id, Traitements.VDate, Traitements.Acte,

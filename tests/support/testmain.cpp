@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtPlugin>
 
 #include <map>
 #include <string>
@@ -25,6 +26,8 @@ bool registerTest(const char* name, TestFactory factory)
 }
 
 } // namespace testsupport
+
+Q_IMPORT_PLUGIN(WindowsModernStylePlugin)
 
 int main(int argc, char** argv)
 {

@@ -1,0 +1,207 @@
+#include "appointments/dialogpatientrv.h"
+#include "ui_dialogpatientrv.h"
+
+#include "app/settingskeys.h"
+#include "data/sql.h"
+#include "widgets/dateformatdelegate.h"
+#include "widgets/wordlist.h"
+
+#include <QCloseEvent>
+#include <QCompleter>
+#include <QDateTime>
+#include <QHeaderView>
+#include <QLocale>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QSqlTableModel>
+#include <QStringListModel>
+
+namespace {
+
+QString dayFilter(const QDate& day) {
+    return QStringLiteral(" rvdate = datevalue('") + day.toString(QStringLiteral("dd-MM-yyyy")) + QStringLiteral("')");
+}
+
+// A stored flag: absent, empty, "0" or "false" (any case) is false, anything else true.
+bool storedFlag(const QVariant& value) {
+    const QString text = value.toString().trimmed().toLower();
+    return !(text.isEmpty() || text == QLatin1String("0") || text == QLatin1String("false"));
+}
+
+QString geometryKey() {
+    return QStringLiteral("DialogPatientRV") + QLatin1String(settingskeys::geometrySuffix);
+}
+
+} // namespace
+
+DialogPatientRV::DialogPatientRV(int userId, int patientNum, int rvNum, QWidget* parent)
+    : QDialog(parent), userId(userId), patientNum(patientNum), rvNum(rvNum),
+      ui(std::make_unique<Ui::DialogPatientRV>()) {
+    ui->setupUi(this);
+    {
+        // The calendar's cells follow the French week (Monday first) only once a date is set again after its
+        // locale changed; without this the arrow keys would move from a stale cell.
+        const QSignalBlocker quiet(ui->calendarWidget);
+        const QDate today = ui->calendarWidget->selectedDate();
+        ui->calendarWidget->setSelectedDate(today.addDays(1));
+        ui->calendarWidget->setSelectedDate(today);
+    }
+    m_timeRV = QTime(0, 0);
+    connect(ui->comboBoxTime, &QComboBox::textActivated, this, &DialogPatientRV::on_comboBoxTime_activated);
+
+    QSqlQuery user;
+    if (sql::exec(user, QStringLiteral("select * from user where id =") + QString::number(userId)) && user.next())
+        doctorName = sql::quoted(user.value(QStringLiteral("Name")).toString());
+
+    selectedDate = ui->calendarWidget->selectedDate();
+    ui->lineEdit->setFocus();
+
+    dayModel = new QSqlTableModel(this);
+    dayModel->setTable(QStringLiteral("vrendezvousdate"));
+    dayModel->setFilter(dayFilter(selectedDate));
+    dayModel->select();
+    ui->tableView->setModel(dayModel);
+    ui->tableView->resizeColumnsToContents();
+    ui->tableView->horizontalHeader()->setStretchLastSection(true);
+    ui->tableView->hideColumn(dayModel->fieldIndex(QStringLiteral("Num")));
+    ui->tableView->hideColumn(dayModel->fieldIndex(QStringLiteral("RVDate")));
+    ui->comboBoxTime->hide();
+
+    if (rvNum != 0) {
+        QSqlQuery appointment;
+        if (sql::exec(appointment,
+                      QStringLiteral("select * from Rendezvous where RVNum = ") + QString::number(rvNum)) &&
+            appointment.next()) {
+            setWindowTitle(tr("Rendez-vous N° ") + appointment.value(QStringLiteral("RVNum")).toString());
+            ui->lineEdit->setText(appointment.value(QStringLiteral("traitement")).toString());
+            const QDateTime when = appointment.value(QStringLiteral("RVDate")).toDateTime();
+            ui->calendarWidget->setSelectedDate(when.date());
+            ui->timeEdit->setTime(when.time());
+            m_timeRV = QTime(when.time().hour(), when.time().minute());
+        }
+    } else {
+        setWindowTitle(tr("Nouveau Rendez-vous "));
+        ui->timeEdit->setTime(QTime(8, 0));
+        m_timeRV = QTime(8, 0);
+    }
+
+    treatmentCompleter = new QCompleter(this);
+    treatmentCompleter->setModel(
+        loadWordList(this, QStringLiteral(":/resources/liste_traitement.txt"), treatmentCompleter));
+    treatmentCompleter->setModelSorting(QCompleter::CaseSensitivelySortedModel);
+    treatmentCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+    treatmentCompleter->setWrapAround(true);
+    treatmentCompleter->popup()->setStyleSheet(
+        QStringLiteral("font: 14pt \"Times New Roman\"; color: rgb(85, 85, 255);"));
+    ui->lineEdit->setCompleter(treatmentCompleter);
+
+    countDay();
+
+    ui->lineEdit->setFocus();
+    QSettings settings(settingskeys::windowOrganization, settingskeys::windowApplication);
+    restoreGeometry(settings.value(geometryKey()).toByteArray());
+    m_hidden = storedFlag(settings.value(QLatin1String(settingskeys::bookingDetails)));
+    ui->tabWidget_2->setVisible(!m_hidden);
+
+    showDayInTab();
+    ui->tableView->setItemDelegateForColumn(
+        0, new DateFormatDelegate(QStringLiteral("dddd dd-MM-yyyy HH:mm:ss"), -1, ui->tableView));
+    ui->tableView->resizeColumnsToContents();
+    ui->tableView->horizontalHeader()->setStretchLastSection(true);
+}
+
+DialogPatientRV::~DialogPatientRV() = default;
+
+void DialogPatientRV::countDay() {
+    QSqlQuery count;
+    QString number = QStringLiteral("0");
+    if (sql::exec(count, QStringLiteral("select count(*) from vrendezvousdate where  RVDate = datevalue('") +
+                             selectedDate.toString(QStringLiteral("dd-MM-yyyy")) + QStringLiteral("')")) &&
+        count.next())
+        number = count.value(0).toString();
+    // Setting a text replaces the button's shortcut by the text's mnemonic: set F12 again afterwards.
+    ui->btnViewRV->setText(number + tr(" rendez-vous"));
+    ui->btnViewRV->setShortcut(QKeySequence(Qt::Key_F12));
+}
+
+void DialogPatientRV::showDayInTab() {
+    // French day names whatever the system's language.
+    const QLocale french(QLocale::French, QLocale::France);
+    ui->tabWidget_2->setTabText(0, french.toString(selectedDate, QStringLiteral("dddd dd-MM-yyyy")));
+}
+
+void DialogPatientRV::on_pushButton_2_clicked() {
+    const QString treatment = sql::quoted(ui->lineEdit->text());
+    const QString dateText =
+        QDateTime(ui->calendarWidget->selectedDate(), m_timeRV).toString(QStringLiteral("dd-MM-yyyy HH:mm:ss"));
+    if (rvNum != 0) {
+        sql::exec(QStringLiteral(" update Rendezvous  set  rvdate = '") + dateText + QStringLiteral("' , ") +
+                  QStringLiteral(" traitement = '") + treatment + QStringLiteral("'  ,") +
+                  QStringLiteral(" Médecin = '") + doctorName + QStringLiteral("'  ") +
+                  QStringLiteral(" where  rvNum = ") + QString::number(rvNum));
+    } else {
+        sql::exec(QStringLiteral("insert into Rendezvous (patientNum,RVDate,Médecin,traitement) values  ( ") +
+                  QString::number(patientNum) + QStringLiteral(" ,'") + dateText + QStringLiteral("','") + doctorName +
+                  QStringLiteral("','") + treatment + QStringLiteral("')"));
+    }
+    accept();
+}
+
+void DialogPatientRV::on_calendarWidget_activated(const QDate&) {
+    ui->pushButton_2->click();
+}
+
+void DialogPatientRV::on_calendarWidget_selectionChanged() {
+    selectedDate = ui->calendarWidget->selectedDate();
+    countDay();
+    dayModel->setFilter(dayFilter(selectedDate));
+    ui->tableView->resizeColumnsToContents();
+    ui->tableView->horizontalHeader()->setStretchLastSection(true);
+    showDayInTab();
+}
+
+void DialogPatientRV::on_lineEdit_returnPressed() {
+    ui->timeEdit->setFocus();
+}
+
+void DialogPatientRV::on_lineEdit_textChanged(const QString& text) {
+    treatmentText = text;
+}
+
+void DialogPatientRV::on_timeEdit_timeChanged(const QTime& time) {
+    m_timeRV = time;
+}
+
+void DialogPatientRV::on_timeEdit_editingFinished() {
+    const QTime time = ui->timeEdit->time();
+    m_timeRV = QTime(time.hour(), time.minute());
+    ui->calendarWidget->setFocus();
+}
+
+void DialogPatientRV::on_btnViewRV_clicked() {
+    m_hidden = !m_hidden;
+    ui->tabWidget_2->setVisible(!m_hidden);
+}
+
+void DialogPatientRV::on_annulerInfoBtn_clicked() {
+    saveSettings();
+    reject();
+}
+
+void DialogPatientRV::on_comboBoxTime_activated(const QString&) {}
+
+void DialogPatientRV::on_cmb_activated(const QString&) {}
+
+void DialogPatientRV::saveSettings() {
+    QSettings settings(settingskeys::windowOrganization, settingskeys::windowApplication);
+    settings.setValue(geometryKey(), saveGeometry());
+    settings.setValue(QLatin1String(settingskeys::bookingDetails),
+                      m_hidden ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
+void DialogPatientRV::closeEvent(QCloseEvent* event) {
+    saveSettings();
+    event->accept();
+}

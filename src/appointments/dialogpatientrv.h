@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+#include <QTime>
+
+#include <memory>
+
+class QCompleter;
+class QSqlTableModel;
+
+namespace Ui {
+class DialogPatientRV;
+}
+
+// Takes a new appointment for a patient (rvNum 0) or changes an existing one: the treatment, the day on the
+// calendar and the time. The day's count and list are there for information only; nothing limits a day.
+class DialogPatientRV : public QDialog {
+    Q_OBJECT
+
+public:
+    DialogPatientRV(int userId, int patientNum, int rvNum, QWidget* parent = nullptr);
+    ~DialogPatientRV() override;
+
+    int userId;
+    int patientNum;
+    int rvNum;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void on_pushButton_2_clicked();
+    void on_calendarWidget_activated(const QDate& date);
+    void on_calendarWidget_selectionChanged();
+    void on_lineEdit_returnPressed();
+    void on_lineEdit_textChanged(const QString& text);
+    void on_timeEdit_timeChanged(const QTime& time);
+    void on_timeEdit_editingFinished();
+    void on_btnViewRV_clicked();
+    void on_annulerInfoBtn_clicked();
+
+private:
+    // The combo box of times is kept hidden; choosing in it does nothing. Connected by hand: the toolkit's
+    // combo box no longer has an activated(QString) signal to bind by name.
+    void on_comboBoxTime_activated(const QString& text);
+    void on_cmb_activated(const QString& text);
+
+    void countDay();
+    void showDayInTab();
+    void saveSettings();
+
+    std::unique_ptr<Ui::DialogPatientRV> ui;
+    QString doctorName; // quotes already doubled
+    QDate selectedDate;
+    QTime m_timeRV;
+    bool m_hidden = false;
+    QString treatmentText;
+    QSqlTableModel* dayModel = nullptr;
+    QCompleter* treatmentCompleter = nullptr;
+};

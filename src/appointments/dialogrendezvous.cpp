@@ -1,0 +1,159 @@
+#include "appointments/dialogrendezvous.h"
+#include "ui_dialogrendezvous.h"
+
+#include "app/settingskeys.h"
+#include "appointments/dialogpatientrv.h"
+#include "data/sql.h"
+#include "widgets/dateformatdelegate.h"
+#include "widgets/wordlist.h"
+
+#include <QCloseEvent>
+#include <QCompleter>
+#include <QHeaderView>
+#include <QSettings>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QSqlTableModel>
+#include <QStringListModel>
+
+namespace {
+
+QString geometryKey() {
+    return QStringLiteral("DialogRendezVous") + QLatin1String(settingskeys::geometrySuffix);
+}
+
+} // namespace
+
+DialogRendezVous::DialogRendezVous(int patientNum, int userRole, int userId, QWidget* parent)
+    : QDialog(parent), userId(userId), ui(std::make_unique<Ui::DialogRendezVous>()),
+      patientNumText(QString::number(patientNum)) {
+    ui->setupUi(this);
+    if (userRole > 2) {
+        // Reception staff do not see the medical history.
+        ui->label_6->hide();
+        ui->labelAntecedent->hide();
+    }
+
+    QSqlQuery patient;
+    QString name, age, generalHistory, localHistory;
+    if (sql::exec(patient, QStringLiteral("select  * from patients where Num =") + patientNumText) && patient.next()) {
+        name = patient.value(QStringLiteral("Nom")).toString();
+        age = patient.value(QStringLiteral("Age")).toString();
+        generalHistory = patient.value(QStringLiteral("Antecedent_G")).toString();
+        localHistory = patient.value(QStringLiteral("Antecedent_L")).toString();
+    }
+    setWindowTitle(tr("Rendez-vous pour : ") + name);
+    ui->labelNom->setText(name);
+    ui->labelAge->setText(age + tr(" ans"));
+    ui->labelAntecedent->setText(generalHistory + QStringLiteral(" / ") + localHistory);
+
+    treatmentCompleter = new QCompleter(this);
+    treatmentCompleter->setModel(
+        loadWordList(this, QStringLiteral("resources/liste_traitement.txt"), treatmentCompleter, true));
+    treatmentCompleter->setModelSorting(QCompleter::CaseSensitivelySortedModel);
+    treatmentCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+    treatmentCompleter->setWrapAround(true);
+    ui->lineEdit->setCompleter(treatmentCompleter);
+
+    model = new QSqlTableModel(this);
+    model->setTable(QStringLiteral("Rendezvous"));
+    model->setSort(2, Qt::DescendingOrder);
+    model->setFilter(QStringLiteral("PatientNum =") + patientNumText);
+    ui->tableView->setModel(model);
+    model->select();
+    ui->tableView->resizeColumnsToContents();
+    ui->tableView->hideColumn(0);
+    ui->tableView->hideColumn(1);
+    ui->tableView->showColumn(model->fieldIndex(QStringLiteral("Etat")));
+    ui->tableView->setItemDelegateForColumn(
+        2, new DateFormatDelegate(QStringLiteral("dddd  dd-MM-yyyy HH:mm"), -1, ui->tableView));
+    ui->tableView->resizeColumnsToContents();
+    ui->tableView->horizontalHeader()->setStretchLastSection(true);
+
+    ui->lineEdit->setFocus();
+    QSettings settings(settingskeys::windowOrganization, settingskeys::windowApplication);
+    restoreGeometry(settings.value(geometryKey()).toByteArray());
+}
+
+DialogRendezVous::~DialogRendezVous() = default;
+
+void DialogRendezVous::refreshList() {
+    model->select();
+    ui->tableView->resizeColumnsToContents();
+    ui->tableView->horizontalHeader()->setStretchLastSection(true);
+}
+
+void DialogRendezVous::on_lineEdit_textChanged(const QString& text) {
+    // The typed text is doubled so that an apostrophe (a treatment "d'urgence") filters instead of breaking.
+    const QString typed = sql::quoted(text);
+    model->setFilter(QStringLiteral("( traitement  like '%") + typed + QStringLiteral("%'  or rvdate like '%") + typed +
+                     QStringLiteral("%' ) and ") + QStringLiteral("PatientNum =") + patientNumText);
+    refreshList();
+}
+
+void DialogRendezVous::on_lineEdit_returnPressed() {
+    ui->tableView->setFocus();
+    ui->tableView->selectRow(0);
+}
+
+void DialogRendezVous::on_btnNewRV_clicked() {
+    DialogPatientRV booking(userId, patientNumText.toInt(), 0);
+    if (booking.exec() == QDialog::Accepted)
+        refreshList();
+    ui->lineEdit->setFocus();
+}
+
+void DialogRendezVous::changeAppointment(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    const int rvNum = model->record(index.row()).value(QStringLiteral("RVNum")).toInt();
+    DialogPatientRV booking(userId, patientNumText.toInt(), rvNum);
+    if (booking.exec() == QDialog::Accepted) {
+        refreshList();
+        ui->lineEdit->setFocus();
+    }
+}
+
+void DialogRendezVous::on_btnModifierRV_clicked() {
+    changeAppointment(ui->tableView->currentIndex());
+    ui->lineEdit->setFocus();
+}
+
+void DialogRendezVous::on_tableView_activated(const QModelIndex& index) {
+    ui->pushButton->setEnabled(index.isValid());
+    changeAppointment(index);
+}
+
+void DialogRendezVous::on_tableView_clicked(const QModelIndex& index) {
+    ui->pushButton->setEnabled(index.isValid());
+}
+
+void DialogRendezVous::on_tableView_entered(const QModelIndex& index) {
+    ui->pushButton->setEnabled(index.isValid());
+}
+
+void DialogRendezVous::on_pushButton_clicked() {
+    const QModelIndex current = ui->tableView->currentIndex();
+    if (!current.isValid())
+        return;
+    model->removeRow(current.row());
+    refreshList();
+}
+
+void DialogRendezVous::on_pushButton_3_clicked() {
+    close();
+}
+
+void DialogRendezVous::on_pushButton_2_clicked() {
+    accept();
+}
+
+void DialogRendezVous::on_calendarWidget_activated(const QDate&) {}
+
+void DialogRendezVous::on_calendarWidget_selectionChanged() {}
+
+void DialogRendezVous::closeEvent(QCloseEvent* event) {
+    QSettings settings(settingskeys::windowOrganization, settingskeys::windowApplication);
+    settings.setValue(geometryKey(), saveGeometry());
+    event->accept();
+}
