@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTranslator>
 
 using testsupport::TempOffice;
 
@@ -103,6 +104,22 @@ private slots:
         QTest::mouseClick(admin.findChild<QPushButton*>("pushButton"), Qt::LeftButton);
         QCOMPARE(admin.result(), int(QDialog::Accepted));
         QVERIFY(!admin.isVisible());
+    }
+
+    void languageChangeRetranslatesTheOpenDialog() {
+        TempOffice office;
+        Dialog dialog(1);
+        show(dialog);
+        auto* tabs = dialog.findChild<QTabWidget*>("tabWidget_2");
+        QCOMPARE(tabs->tabText(0), QString("&AutoComplétion"));
+        QTranslator english;
+        QVERIFY(english.load(":/kelvora_en.qm"));
+        QCoreApplication::installTranslator(&english);
+        QTRY_COMPARE(tabs->tabText(0), QString("Auto completion"));
+        QCOMPARE(dialog.findChild<QPushButton*>("pushButtonNouveau")->text(), QString("&New row"));
+        testsupport::grabToFile(&dialog, "options-english");
+        QCoreApplication::removeTranslator(&english);
+        QTRY_COMPARE(tabs->tabText(0), QString("&AutoComplétion"));
     }
 
     void listsShowTheirTextAndFees() {
