@@ -53,8 +53,8 @@ void DialogBackup::on_pushButtonCopy_clicked() {
         problem = database::backupTo(target);
 
     if (problem.isEmpty()) {
-        QMessageBox box(QMessageBox::Information, tr("Information"), tr(" La sauvegarde a été complétée avec succès."),
-                        QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
+                        tr(" La sauvegarde a été complétée avec succès."), QMessageBox::Ok);
         box.exec();
     } else {
         qDebug().noquote() << "Backup failed:" << problem;

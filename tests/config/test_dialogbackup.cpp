@@ -17,6 +17,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -227,6 +228,22 @@ private slots:
         QCOMPARE(storedFolder(), QString());
         DialogBackup next;
         QCOMPARE(next.findChild<QLineEdit*>("lineEditBackupDir")->text(), QString());
+    }
+
+    void onlyTheSuccessBoxIsTranslated() {
+        TempOffice office;
+        QTemporaryDir drive;
+        QTranslator english;
+        QVERIFY(english.load(":/kelvora_en.qm"));
+        QCoreApplication::installTranslator(&english);
+        DialogBackup dialog;
+        typeFolder(dialog, drive.path());
+        const QString succeeded = backUp(dialog);
+        typeFolder(dialog, drive.path() + "/no such drive");
+        const QString failed = backUp(dialog);
+        QCoreApplication::removeTranslator(&english);
+        QVERIFY(succeeded.contains("Backups are successful"));
+        QCOMPARE(failed, failure);
     }
 
     void unreadableStoredFolderEmptiesTheField() {
