@@ -7,8 +7,32 @@
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QSqlError>
+#include <QSqlRecord>
 #include <QSqlTableModel>
 #include <QTableView>
+
+namespace {
+
+// No field of the row was given a text: the key and the defaults are the engine's to fill.
+bool holdsNothing(const QSqlRecord& record) {
+    for (int field = 0; field < record.count(); ++field)
+        if (record.isGenerated(field) && !record.value(field).toString().isEmpty())
+            return false;
+    return true;
+}
+
+// A list bound to its table that never writes a row holding nothing, such as a new row left without a word.
+class ListModel : public QSqlTableModel {
+public:
+    using QSqlTableModel::QSqlTableModel;
+
+protected:
+    bool insertRowIntoTable(const QSqlRecord& values) override {
+        return !holdsNothing(values) && QSqlTableModel::insertRowIntoTable(values);
+    }
+};
+
+} // namespace
 
 Dialog::Dialog(int userRole, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::Dialog>()), userRole(userRole) {
@@ -46,7 +70,7 @@ Dialog::Dialog(int userRole, QWidget* parent)
 Dialog::~Dialog() = default;
 
 QSqlTableModel* Dialog::attachTable(QTableView* view, const QString& table, int hiddenColumns) {
-    auto* model = new QSqlTableModel(this);
+    auto* model = new ListModel(this);
     model->setTable(table);
     model->setSort(0, Qt::AscendingOrder);
     if (!model->select())
@@ -56,7 +80,28 @@ QSqlTableModel* Dialog::attachTable(QTableView* view, const QString& table, int 
         view->hideColumn(column);
     view->resizeColumnsToContents();
     view->horizontalHeader()->setStretchLastSection(true);
+    // A new row left without a word would hold the list's other edits back: leaving it gives it up.
+    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [model](const QModelIndex&, const QModelIndex& previous) {
+                if (!previous.isValid() || !isUntouchedNewRow(model, previous.row()))
+                    return;
+                // Once the view has finished moving, so that the row does not go from under it.
+                const QPersistentModelIndex left(previous);
+                QMetaObject::invokeMethod(
+                    model,
+                    [model, left] {
+                        if (left.isValid() && isUntouchedNewRow(model, left.row()))
+                            model->revertRow(left.row());
+                    },
+                    Qt::QueuedConnection);
+            });
     return model;
+}
+
+// A row added with the new-row button that is not yet written and into which nothing was typed.
+bool Dialog::isUntouchedNewRow(const QSqlTableModel* model, int row) {
+    return row >= 0 && row < model->rowCount() && model->isDirty(model->index(row, 0)) &&
+           holdsNothing(model->record(row));
 }
 
 void Dialog::changeEvent(QEvent* event) {
@@ -93,10 +138,16 @@ void Dialog::on_pushButtonNouveau_clicked() {
     if (!view)
         return;
     auto* model = qobject_cast<QSqlTableModel*>(view->model());
-    const int row = model->rowCount();
-    if (!model->insertRow(row)) {
-        qDebug() << "insertRow" << model->tableName() << model->lastError().text();
-        return;
+    int row = model->rowCount() - 1;
+    // The row added before and still empty is the one to type into; other pending edits are written first.
+    if (!isUntouchedNewRow(model, row)) {
+        if (model->isDirty() && !model->submitAll())
+            qDebug() << "submitAll" << model->tableName() << model->lastError().text();
+        row = model->rowCount();
+        if (!model->insertRow(row)) {
+            qDebug() << "insertRow" << model->tableName() << model->lastError().text();
+            return;
+        }
     }
     const QModelIndex cell = model->index(row, textColumn(view));
     view->setFocus();

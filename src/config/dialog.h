@@ -31,6 +31,7 @@ private slots:
 
 private:
     QSqlTableModel* attachTable(QTableView* view, const QString& table, int hiddenColumns);
+    static bool isUntouchedNewRow(const QSqlTableModel* model, int row);
     QTableView* currentView() const;
     int textColumn(const QTableView* view) const;
 

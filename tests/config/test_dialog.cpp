@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTranslator>
 
 using testsupport::TempOffice;
 
@@ -105,32 +106,20 @@ private slots:
         QVERIFY(!admin.isVisible());
     }
 
-    void listsShowTheirTextAndFees() {
+    void languageChangeRetranslatesTheOpenDialog() {
         TempOffice office;
-        QVERIFY(
-            office.exec("insert into acte (Code, Acte, Frais, FraisProthese) values ('A1', 'Détartrage', 2000, 0)"));
-        QVERIFY(
-            office.exec("insert into acte (Code, Acte, Frais, FraisProthese) values ('A2', 'Extraction', 3000, 0)"));
-        QVERIFY(office.exec("insert into acte (Code, Acte, Frais, FraisProthese) values ('A3', 'Couronne céramique', "
-                            "15000, 25000)"));
-        QVERIFY(office.exec("insert into Medicament (Code, \"Médicament\") values ('M', 'Amoxicilline 1 g')"));
-
         Dialog dialog(1);
         show(dialog);
-        auto* acts = dialog.findChild<QTableView*>("tableView");
-        QVERIFY(acts->isColumnHidden(0));
-        QVERIFY(acts->isColumnHidden(1));
-        QVERIFY(acts->alternatingRowColors());
-        QCOMPARE(shown(acts, 2), QStringList({"Détartrage", "Extraction", "Couronne céramique"}));
-        QCOMPARE(shown(acts, 3), QStringList({"2000", "3000", "15000"}));
-        testsupport::grabToFile(&dialog, "options-acts");
-
-        auto* inner = dialog.findChild<QTabWidget*>("tabWidget");
-        QCOMPARE(inner->count(), 7);
-        inner->setCurrentIndex(4);
-        auto* medicaments = dialog.findChild<QTableView*>("tableViewMedicament");
-        QVERIFY(medicaments->isVisible());
-        QCOMPARE(shown(medicaments, 2), QStringList({"Amoxicilline 1 g"}));
+        auto* tabs = dialog.findChild<QTabWidget*>("tabWidget_2");
+        QCOMPARE(tabs->tabText(0), QString("&AutoComplétion"));
+        QTranslator english;
+        QVERIFY(english.load(":/kelvora_en.qm"));
+        QCoreApplication::installTranslator(&english);
+        QTRY_COMPARE(tabs->tabText(0), QString("Auto completion"));
+        QCOMPARE(dialog.findChild<QPushButton*>("pushButtonNouveau")->text(), QString("&New row"));
+        testsupport::grabToFile(&dialog, "options-english");
+        QCoreApplication::removeTranslator(&english);
+        QTRY_COMPARE(tabs->tabText(0), QString("&AutoComplétion"));
     }
 
     void enterWritesTheEditAtOnce() {
@@ -182,7 +171,10 @@ private slots:
         show(dialog);
 
         auto* acts = dialog.findChild<QTableView*>("tableView");
+        QVERIFY(acts->isColumnHidden(0));
+        QVERIFY(acts->isColumnHidden(1));
         QVERIFY(!acts->isSortingEnabled());
+        testsupport::grabToFile(&dialog, "options-acts");
         clickHeader(acts, 2);
         QCOMPARE(shown(acts, 2), QStringList({"Extraction", "Couronne", "Détartrage"}));
 
@@ -231,6 +223,36 @@ private slots:
         type(editor, "Secrétaire");
         QTest::keyClick(editor, Qt::Key_Return);
         QTRY_COMPARE(column("select Name from user"), QStringList({"Secrétaire"}));
+    }
+
+    void anUntouchedNewRowIsDropped() {
+        TempOffice office;
+        QVERIFY(office.exec("insert into Motif (Code, motif) values ('1', 'Douleur')"));
+        QVERIFY(office.exec("insert into Motif (Code, motif) values ('2', 'Contrôle')"));
+        Dialog dialog(1);
+        show(dialog);
+        dialog.findChild<QTabWidget*>("tabWidget")->setCurrentIndex(1);
+        auto* view = dialog.findChild<QTableView*>("tableViewMotif");
+        auto* add = dialog.findChild<QPushButton*>("pushButtonNouveau");
+
+        // Escape gives the new row up.
+        QTest::mouseClick(add, Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_COMPARE(view->model()->rowCount(), 2);
+
+        // Leaving it empty for another row gives it up too, and the other rows stay editable.
+        QTest::mouseClick(add, Qt::LeftButton);
+        QCOMPARE(view->model()->rowCount(), 3);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(1, 2)).center());
+        QTRY_COMPARE(view->model()->rowCount(), 2);
+        QCOMPARE(column("select count(*) from Motif"), QStringList({"2"})); // no empty row written
+        QLineEdit* editor = openEditor(view, 1, 2);
+        QVERIFY(editor);
+        retype(editor, "Contrôle annuel");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(column("select motif from Motif order by id"), QStringList({"Douleur", "Contrôle annuel"}));
+        QTest::mouseClick(add, Qt::LeftButton);
+        QCOMPARE(view->model()->rowCount(), 3);
     }
 
     void deletingARowAsksFirst() {

@@ -1,0 +1,112 @@
+#include "accounting/sumformdialog.h"
+
+#include "ui_sumformdialog.h"
+
+#include "data/sql.h"
+#include "widgets/dateformatdelegate.h"
+#include "widgets/delegate.h"
+
+#include <QDebug>
+#include <QSignalBlocker>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QSqlTableModel>
+
+sumFormDialog::sumFormDialog(int userId, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::sumFormDialog>()), userId(userId) {
+    ui->setupUi(this);
+
+    QSqlQuery user;
+    if (sql::exec(user, QStringLiteral("select * from user where id =") + QString::number(userId)) && user.next())
+        userRole = user.value(QStringLiteral("Role")).toInt();
+
+    // The models belong to the dialog, so that they go with it.
+    dayModel = new QSqlTableModel(this);
+    dayModel->setTable(QStringLiteral("Query"));
+    dayModel->select();
+    ui->tableViewDay->setModel(dayModel);
+
+    patientModel = new QSqlTableModel(this);
+    patientModel->setTable(QStringLiteral("vPatient"));
+    if (userId != 1)
+        patientModel->setFilter(QStringLiteral("id = ") + QString::number(userId));
+    patientModel->select();
+    ui->tableViewPatient->setModel(patientModel);
+
+    {
+        // The period opens on the first and the last act; no recompute for each of the two settings.
+        const QSignalBlocker blockStart(ui->dateEdit);
+        const QSignalBlocker blockEnd(ui->dateEdit_2);
+        const QDate first = firstDay(QStringLiteral("select min(vdate) from Traitements"));
+        if (first.isValid())
+            ui->dateEdit->setDate(first);
+        const QDate last = firstDay(QStringLiteral("select max(vdate) from Traitements"));
+        if (last.isValid())
+            ui->dateEdit_2->setDate(last);
+    }
+
+    ui->tableViewDay->setItemDelegateForColumn(3, new Delegate(this));
+    ui->tableViewDay->setItemDelegateForColumn(0, new DateFormatDelegate(QStringLiteral("dddd dd-MM-yyyy"), -1, this));
+    ui->tableViewDay->hideColumn(dayModel->fieldIndex(QStringLiteral("id")));
+
+    ui->tableViewPatient->setItemDelegateForColumn(4, new Delegate(this));
+    ui->tableViewPatient->hideColumn(patientModel->fieldIndex(QStringLiteral("Num")));
+    ui->tableViewPatient->hideColumn(patientModel->fieldIndex(QStringLiteral("id")));
+
+    const int widths[] = {300, 200, 200, 200, 400, 400};
+    for (int i = 0; i < 6; ++i) {
+        ui->tableViewDay->setColumnWidth(i, widths[i]);
+        ui->tableViewPatient->setColumnWidth(i + 1, widths[i]);
+    }
+
+    laSommeProc();
+}
+
+sumFormDialog::~sumFormDialog() = default;
+
+// The day of the first value of the statement: the date-time text up to its "T".
+QDate sumFormDialog::firstDay(const QString& statement) {
+    QSqlQuery query;
+    if (!sql::exec(query, statement) || !query.next())
+        return {};
+    const QString text = query.value(0).toString();
+    return QDate::fromString(text.section(QLatin1Char('T'), 0, 0), QStringLiteral("yyyy-MM-dd"));
+}
+
+// The days of the period and its three totals.
+void sumFormDialog::laSommeProc() {
+    const QString tail =
+        userRole <= 1 ? QStringLiteral("') ") : QStringLiteral("') and id = ") + QString::number(userId);
+    const QString filter =
+        QStringLiteral(" VDate Between datevalue('") + ui->dateEdit->date().toString(QStringLiteral("dd-MM-yyyy")) +
+        QStringLiteral("') And datevalue('") + ui->dateEdit_2->date().toString(QStringLiteral("dd-MM-yyyy")) + tail;
+    dayModel->setFilter(filter);
+    if (dayModel->lastError().isValid())
+        qDebug() << "Query" << dayModel->filter() << dayModel->lastError().text();
+
+    QSqlQuery sums;
+    QVariant fees;
+    QVariant payments;
+    if (sql::exec(sums, QStringLiteral("select sum(Query.SommeDeFrais),sum(Query.SommeDePayement)  from Query where ") +
+                            dayModel->filter()) &&
+        sums.next()) {
+        fees = sums.value(0);
+        payments = sums.value(1);
+    }
+    ui->labelDay->setText(fees.toString());
+    ui->labelDayPayement->setText(payments.toString());
+    ui->labelDayResre->setText(QString::number(fees.toLongLong() - payments.toLongLong()));
+}
+
+void sumFormDialog::on_dateEdit_dateChanged(const QDate&) {
+    laSommeProc();
+}
+
+void sumFormDialog::on_dateEdit_2_dateChanged(const QDate&) {
+    laSommeProc();
+}
+
+void sumFormDialog::on_pushButton_clicked() {
+    accept();
+}

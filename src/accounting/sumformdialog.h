@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+
+#include <memory>
+
+class QSqlTableModel;
+
+namespace Ui {
+class sumFormDialog;
+}
+
+// The office's receipts: the totals per day between two dates with the period's fees, payments and balance,
+// and the totals per patient. Doctors other than the first role see only their own days and totals; every
+// user but the first sees only his own patients' totals. It only shows figures: nothing is written.
+class sumFormDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit sumFormDialog(int userId, QWidget* parent = nullptr);
+    ~sumFormDialog() override;
+
+private slots:
+    void on_dateEdit_dateChanged(const QDate& date);
+    void on_dateEdit_2_dateChanged(const QDate& date);
+    void on_pushButton_clicked();
+
+private:
+    void laSommeProc();
+    static QDate firstDay(const QString& statement);
+
+    std::unique_ptr<Ui::sumFormDialog> ui;
+    int userId = 0;
+    int userRole = 0;
+    QSqlTableModel* dayModel = nullptr;
+    QSqlTableModel* patientModel = nullptr;
+};

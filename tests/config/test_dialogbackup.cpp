@@ -1,0 +1,259 @@
+#include "testsupport.h"
+
+#include "app/settingscipher.h"
+#include "app/settingskeys.h"
+#include "config/dialogbackup.h"
+#include "data/database.h"
+#include "data/schema.h"
+#include "data/sql.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using testsupport::TempOffice;
+
+static const QString success = QStringLiteral(" La sauvegarde a été complétée avec succès.");
+static const QString failure =
+    QStringLiteral(" Un problème a été rencontré lors de la sauvegarde de la base de données ");
+
+class TestDialogBackup : public QObject {
+    Q_OBJECT
+
+private:
+    // The patients' names held in a backup file, read on a connection of its own.
+    static QStringList namesIn(const QString& file) {
+        QStringList names;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("backup-check"));
+            db.setDatabaseName(file);
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+            if (db.open()) {
+                QSqlQuery query(db);
+                if (query.exec(QStringLiteral("select Nom from Patients order by Num")))
+                    while (query.next())
+                        names << query.value(0).toString();
+            }
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("backup-check"));
+        return names;
+    }
+
+    static void typeFolder(DialogBackup& dialog, const QString& folder) {
+        auto* edit = dialog.findChild<QLineEdit*>("lineEditBackupDir");
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, folder);
+    }
+
+    // Clicks the copy button and returns the text of the box that answers.
+    static QString backUp(DialogBackup& dialog) {
+        auto answer = testsupport::answerMessageBox("OK");
+        QTest::mouseClick(dialog.findChild<QPushButton*>("pushButtonCopy"), Qt::LeftButton);
+        return answer->answered() ? answer->seenText() : QStringLiteral("(no box)");
+    }
+
+    // Chooses the folder in the chooser as a user would: types it and confirms.
+    static void chooseFolder(DialogBackup& dialog, const QString& folder) {
+        testsupport::ModalAnswer answer([folder](QWidget* widget) {
+            auto* chooser = qobject_cast<QFileDialog*>(widget);
+            if (!chooser) {
+                widget->close();
+                return;
+            }
+            auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
+            name->setText(folder);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        QTest::mouseClick(dialog.findChild<QPushButton*>("pushButtonBackupDir"), Qt::LeftButton);
+        QVERIFY(answer.answered());
+    }
+
+    static QString storedFolder() {
+        QSettings settings(settingskeys::organization, settingskeys::application);
+        SettingsCipher cipher(settingskeys::cipherKey);
+        return QString::fromUtf8(cipher.decryptToBytes(settings.value(settingskeys::backupDir).toString()));
+    }
+
+    static QStringList filesIn(const QString& folder) {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+private slots:
+    void init() { QSettings(settingskeys::organization, settingskeys::application).remove(settingskeys::backupDir); }
+
+    void secondBackupReplacesTheFirst() {
+        TempOffice office;
+        QVERIFY(office.isValid());
+        QVERIFY(office.exec("insert into Patients (Nom) values ('Ali')"));
+        QTemporaryDir drive;
+
+        DialogBackup dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.findChild<QLineEdit*>("lineEditBackupDir")->text(), QString("D:\\"));
+        typeFolder(dialog, drive.path());
+        testsupport::grabToFile(&dialog, "backup");
+        QCOMPARE(backUp(dialog), success);
+        const QString copy = drive.path() + "/database/data.mdb";
+        QCOMPARE(namesIn(copy), QStringList({"Ali"}));
+
+        QVERIFY(office.exec("insert into Patients (Nom) values ('Élodie Durand')"));
+        QCOMPARE(backUp(dialog), success);
+        QCOMPARE(namesIn(copy), QStringList({"Ali", "Élodie Durand"}));
+        QCOMPARE(filesIn(drive.path() + "/database"), QStringList({"data.mdb"})); // no temporary left behind
+        QVERIFY(dialog.isVisible()); // the dialog stays open after a backup
+
+        QTest::mouseClick(dialog.findChild<QPushButton*>("pushButton"), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void failedBackupKeepsThePreviousOne() {
+        TempOffice office;
+        QVERIFY(office.exec("insert into Patients (Nom) values ('Ali')"));
+        QTemporaryDir drive;
+        DialogBackup dialog;
+        typeFolder(dialog, drive.path());
+        QCOMPARE(backUp(dialog), success);
+        const QString copy = drive.path() + "/database/data.mdb";
+
+        QVERIFY(office.exec("begin"));
+        for (int i = 0; i < 200; ++i)
+            QVERIFY(office.exec(QString("insert into Patients (Nom, Adresse) values ('Patient %1', '%2')")
+                                    .arg(i)
+                                    .arg(QString(200, QChar('x')))));
+        QVERIFY(office.exec("commit"));
+
+        // A drive too full for the new copy: the write fails part way.
+        rlimit previous{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = previous;
+        small.rlim_cur = 8192;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const QString shown = backUp(dialog);
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+        QCOMPARE(shown, failure);
+        QCOMPARE(namesIn(copy), QStringList({"Ali"}));
+        QCOMPARE(filesIn(drive.path() + "/database"), QStringList({"data.mdb"}));
+
+        // A read-only folder (permissions do not bind the superuser).
+        if (geteuid() != 0) {
+            QFile::setPermissions(drive.path() + "/database", QFile::ReadOwner | QFile::ExeOwner);
+            QCOMPARE(backUp(dialog), failure);
+            QFile::setPermissions(drive.path() + "/database", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QCOMPARE(namesIn(copy), QStringList({"Ali"}));
+        }
+
+        // A folder that does not exist: its sub-folder cannot be made.
+        typeFolder(dialog, drive.path() + "/no such drive");
+        QCOMPARE(backUp(dialog), failure);
+        QVERIFY(!QFileInfo::exists(drive.path() + "/no such drive"));
+
+        // The office's own folder: the backup would replace the open database itself.
+        typeFolder(dialog, office.dir());
+        QCOMPARE(backUp(dialog), failure);
+        QCOMPARE(office.value("select count(*) from Patients").toInt(), 201);
+        QCOMPARE(filesIn(office.dir() + "/database"), QStringList({"data.mdb"}));
+    }
+
+    void backsUpTheDatabaseThatIsOpen() {
+        TempOffice office; // its database/data.mdb stays closed in the working directory
+        QVERIFY(office.exec("insert into Patients (Nom) values ('Default office')"));
+        QTemporaryDir elsewhere;
+        const QString other = elsewhere.path() + "/cabinet.mdb";
+        QCOMPARE(schema::createDatabaseFile(other), QString());
+        QSqlDatabase db = database::addDefaultConnection();
+        db.setDatabaseName("Driver={Microsoft Access Driver (*.mdb)};Dbq=" + other + ";");
+        QVERIFY(database::open(db));
+        QVERIFY(sql::exec("insert into Patients (Nom) values ('Cabinet du centre')"));
+
+        QTemporaryDir drive;
+        DialogBackup dialog;
+        typeFolder(dialog, drive.path());
+        QCOMPARE(backUp(dialog), success);
+        QCOMPARE(namesIn(drive.path() + "/database/data.mdb"), QStringList({"Cabinet du centre"}));
+    }
+
+    void onlyTheChosenFolderIsRemembered() {
+        TempOffice office;
+        QTemporaryDir chosen;
+        QTemporaryDir typed;
+        {
+            DialogBackup dialog;
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            chooseFolder(dialog, chosen.path());
+            QCOMPARE(dialog.findChild<QLineEdit*>("lineEditBackupDir")->text(),
+                     QDir::toNativeSeparators(chosen.path()));
+            QCOMPARE(storedFolder(), QDir::toNativeSeparators(chosen.path()));
+            QVERIFY(QSettings(settingskeys::organization, settingskeys::application)
+                        .value(settingskeys::backupDir)
+                        .toString() != chosen.path()); // enciphered, not plain
+
+            typeFolder(dialog, typed.path());
+            QCOMPARE(backUp(dialog), success);
+            QVERIFY(QFileInfo::exists(typed.path() + "/database/data.mdb"));
+        }
+        DialogBackup next;
+        QCOMPARE(next.findChild<QLineEdit*>("lineEditBackupDir")->text(), QDir::toNativeSeparators(chosen.path()));
+    }
+
+    void cancellingTheChooserStoresAnEmptyFolder() {
+        TempOffice office;
+        QTemporaryDir chosen;
+        {
+            DialogBackup dialog;
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            chooseFolder(dialog, chosen.path());
+            auto cancel = testsupport::rejectNextDialog();
+            QTest::mouseClick(dialog.findChild<QPushButton*>("pushButtonBackupDir"), Qt::LeftButton);
+            QVERIFY(cancel->answered());
+            QCOMPARE(dialog.findChild<QLineEdit*>("lineEditBackupDir")->text(), QString());
+        }
+        QVERIFY(QSettings(settingskeys::organization, settingskeys::application).contains(settingskeys::backupDir));
+        QCOMPARE(storedFolder(), QString());
+        DialogBackup next;
+        QCOMPARE(next.findChild<QLineEdit*>("lineEditBackupDir")->text(), QString());
+    }
+
+    void onlyTheSuccessBoxIsTranslated() {
+        TempOffice office;
+        QTemporaryDir drive;
+        QTranslator english;
+        QVERIFY(english.load(":/kelvora_en.qm"));
+        QCoreApplication::installTranslator(&english);
+        DialogBackup dialog;
+        typeFolder(dialog, drive.path());
+        const QString succeeded = backUp(dialog);
+        typeFolder(dialog, drive.path() + "/no such drive");
+        const QString failed = backUp(dialog);
+        QCoreApplication::removeTranslator(&english);
+        QVERIFY(succeeded.contains("Backups are successful"));
+        QCOMPARE(failed, failure);
+    }
+
+    void unreadableStoredFolderEmptiesTheField() {
+        QSettings(settingskeys::organization, settingskeys::application).setValue(settingskeys::backupDir, "D:\\plain");
+        DialogBackup dialog;
+        QCOMPARE(dialog.findChild<QLineEdit*>("lineEditBackupDir")->text(), QString());
+    }
+};
+
+KELVORA_TEST(TestDialogBackup)
+#include "test_dialogbackup.moc"
