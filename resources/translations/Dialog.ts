@@ -38,11 +38,11 @@
     </message>
     <message>
         <source>Antécédents G</source>
-        <translation>Medical &amp; Dental history 1</translation>
+        <translation>Medical &amp;&amp; Dental history 1</translation>
     </message>
     <message>
         <source>Antécédents L</source>
-        <translation>Medical &amp; Dental history 2</translation>
+        <translation>Medical &amp;&amp; Dental history 2</translation>
     </message>
     <message>
         <source>&amp;Utilisateurs   </source>

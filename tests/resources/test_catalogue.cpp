@@ -42,8 +42,8 @@ private slots:
         row("Dialog", "Diagnostique       ", "Diagnostic");
         row("Dialog", "Type de prothèse  ", "Prosthesis type");
         row("Dialog", "Médicament", "Medicament");
-        row("Dialog", "Antécédents G", "Medical & Dental history 1");
-        row("Dialog", "Antécédents L", "Medical & Dental history 2");
+        row("Dialog", "Antécédents G", "Medical && Dental history 1");
+        row("Dialog", "Antécédents L", "Medical && Dental history 2");
         row("Dialog", "&Utilisateurs   ", "&Users");
         row("DialogBackup", "  Sauvegarde  ", "Backup");
         row("DialogBackup", "Emplacement", "Path");
