@@ -56,6 +56,14 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
+        <source>Database (*.mdb)</source>
+        <translation>Database (*.mdb)</translation>
+    </message>
+    <message>
+        <source>Kelvora 1.4 - Dental Office Practice Management Software</source>
+        <translation>Kelvora 1.4 - Dental Office Practice Management Software</translation>
+    </message>
+    <message>
         <source>v 1.3</source>
         <translation type="obsolete">v 1.3</translation>
     </message>

@@ -1,0 +1,298 @@
+#include "dialogaddupdatepatient.h"
+#include "ui_dialogaddupdatepatient.h"
+
+#include "app/settingskeys.h"
+#include "data/sql.h"
+#include "widgets/mycombobox.h"
+#include "widgets/wordlist.h"
+
+#include <QAbstractItemView>
+#include <QCloseEvent>
+#include <QCompleter>
+#include <QDate>
+#include <QDebug>
+#include <QFile>
+#include <QMessageBox>
+#include <QSettings>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlTableModel>
+#include <QStringListModel>
+#include <QTextStream>
+
+namespace {
+const QString geometryKey = QStringLiteral("DialogAddUpdatePatient") + QLatin1String(settingskeys::geometrySuffix);
+const QString namesFile = QStringLiteral("resources/noms.txt");
+const QString addressesFile = QStringLiteral("resources/adresse.txt");
+
+int currentYear() {
+    return QDate::currentDate().year();
+}
+} // namespace
+
+DialogAddUpdatePatient::DialogAddUpdatePatient(int patientNum, int userId, const QString& roleName, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::DialogAddUpdatePatient>()), patientNum(patientNum), userId(userId),
+      roleName(roleName) {
+    ui->setupUi(this);
+
+    QSqlQuery user;
+    if (sql::exec(user, "select * from user where id =" + QString::number(userId)) && user.next())
+        roleCode = user.value("Role").toInt();
+
+    sexeComboBox = new MyComboBox(this);
+    sexeComboBox->setObjectName(QStringLiteral("sexeComboBox"));
+    sexeComboBox->addItem(QStringLiteral("M"));
+    sexeComboBox->addItem(QStringLiteral("F"));
+    sexeComboBox->setMinimumWidth(100);
+    QFont sexeFont(QStringLiteral("Times New Roman"), 14);
+    sexeFont.setBold(true);
+    sexeComboBox->setFont(sexeFont);
+    sexeComboBox->setStyleSheet(QStringLiteral("color : rgb(0,0,255);"));
+    ui->horizontalLayoutSexe->insertWidget(0, sexeComboBox);
+
+    setTabOrder(ui->nDossierLineEdit, ui->nomLineEdit);
+    setTabOrder(ui->nomLineEdit, ui->ageSpinBox);
+    setTabOrder(ui->ageSpinBox, ui->annEDeNaissanceSpinBox);
+    setTabOrder(ui->annEDeNaissanceSpinBox, sexeComboBox);
+    setTabOrder(sexeComboBox, ui->telLineEdit);
+    setTabOrder(ui->telLineEdit, ui->adresseLineEdit);
+    setTabOrder(ui->adresseLineEdit, ui->antecDentsGNRauxLineEdit);
+    setTabOrder(ui->antecDentsGNRauxLineEdit, ui->antecDentsLocauxLineEdit);
+    setTabOrder(ui->antecDentsLocauxLineEdit, ui->autresLineEdit);
+    setTabOrder(ui->autresLineEdit, ui->validerInfoBtn);
+    setTabOrder(ui->validerInfoBtn, ui->annulerInfoBtn);
+
+    for (const auto& [table, field] : {std::pair{QStringLiteral("AntecedentsG"), ui->antecDentsGNRauxLineEdit},
+                                       std::pair{QStringLiteral("AntecedentsL"), ui->antecDentsLocauxLineEdit}}) {
+        auto* model = new QSqlTableModel(this);
+        model->setTable(table);
+        model->setSort(0, Qt::AscendingOrder);
+        model->select();
+        field->setCompleter(makeCompleter(model, 2));
+    }
+
+    patientsModel = new QSqlTableModel(this);
+    patientsModel->setTable(QStringLiteral("patients"));
+    patientsModel->select();
+
+    if (patientNum != 0)
+        loadPatient();
+    else
+        setWindowTitle(tr("Nouveau patient "));
+
+    ui->nomLineEdit->setFocus();
+    fillDebt();
+
+    nomCompleter = makeCompleter(patientsModel, 1);
+    ui->nomLineEdit->setCompleter(nomCompleter);
+    adresseCompleter = makeCompleter(loadWordList(this, addressesFile, this), 0);
+    ui->adresseLineEdit->setCompleter(adresseCompleter);
+
+    restoreGeometry(
+        QSettings(settingskeys::windowOrganization, settingskeys::windowApplication).value(geometryKey).toByteArray());
+
+    if (patientNum != 0)
+        ui->nDossierLineEdit->setStyleSheet(
+            QStringLiteral("color: rgb(85, 85, 255);;background-color : white; font: 75 16pt \"Times New Roman\";"));
+
+    // The reception sees neither the medical history nor the debt.
+    if (roleName == QLatin1String("reception")) {
+        ui->antecDentsGNRauxLabel->hide();
+        ui->antecDentsGNRauxLineEdit->hide();
+        ui->antecDentsLocauxLabel->hide();
+        ui->antecDentsLocauxLineEdit->hide();
+        ui->groupBox->hide();
+    }
+}
+
+DialogAddUpdatePatient::~DialogAddUpdatePatient() = default;
+
+QCompleter* DialogAddUpdatePatient::makeCompleter(QObject* model, int column) {
+    auto* completer = new QCompleter(this);
+    completer->setModel(qobject_cast<QAbstractItemModel*>(model));
+    completer->setCompletionColumn(column);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setWrapAround(true);
+    completer->setModelSorting(QCompleter::CaseSensitivelySortedModel);
+    completer->popup()->setStyleSheet(QStringLiteral("font: 14pt \"Times New Roman\"; color: rgb(85, 85, 255);"));
+    return completer;
+}
+
+void DialogAddUpdatePatient::loadPatient() {
+    // With no stored row the form stays empty and no sex is chosen.
+    sexeComboBox->setCurrentIndex(-1);
+    QSqlQuery patient;
+    if (!sql::exec(patient, "select * from patients where num = " + QString::number(patientNum)) || !patient.next())
+        return;
+    ui->nDossierLineEdit->setText(patient.value("Num").toString());
+    ui->nomLineEdit->setText(patient.value("nom").toString());
+    // The year of birth comes last and so decides the age shown.
+    ui->ageSpinBox->setValue(patient.value("age").toInt());
+    ui->annEDeNaissanceSpinBox->setValue(patient.value("annee").toInt());
+    sexeComboBox->setCurrentIndex(
+        sexeComboBox->findText(patient.value("sexe").toString(), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    ui->telLineEdit->setText(patient.value("Tel").toString());
+    ui->adresseLineEdit->setText(patient.value("Adresse").toString());
+    ui->antecDentsGNRauxLineEdit->setText(patient.value("Antecedent_G").toString());
+    ui->antecDentsLocauxLineEdit->setText(patient.value("Antecedent_L").toString());
+    ui->autresLineEdit->setText(patient.value("autres").toString());
+}
+
+void DialogAddUpdatePatient::fillDebt() {
+    // A doctor other than the first sees only the acts he performed.
+    const QString doctorFilter = roleCode == 1 ? QString() : " and  User.id = " + QString::number(userId);
+    const struct {
+        const char* type;
+        QLabel* fees;
+        QLabel* payments;
+        QLabel* balance;
+    } panels[] = {{"SOINS", ui->labelDay, ui->labelDayPayement, ui->labelDayResre},
+                  {"PROTHESE", ui->labelDayP, ui->labelDayPayementP, ui->labelDayResreP}};
+    for (const auto& panel : panels) {
+        const QString statement =
+            QStringLiteral(" SELECT Patients.Num, Patients.Nom, Sum(Traitements.Frais) AS SommeDeFrais, "
+                           "Sum(Traitements.Payement) AS SommeDePayement, "
+                           "Sum([Traitements]![Frais]-[Traitements]![Payement]) AS Reste, User.id, User.Name  FROM  "
+                           "(Patients INNER JOIN Visites ON Patients.Num = Visites.PatientNum) INNER JOIN ([User] "
+                           "INNER JOIN Traitements ON User.id = Traitements.Medcin_id) ON Visites.VisiteNum = "
+                           "Traitements.visite_id  where  (  Patients.Num = ") +
+            QString::number(patientNum) + doctorFilter + " and " + "   Visites.Type ='" + panel.type + "' )" +
+            "   GROUP BY Patients.Num,Patients.Nom , User.id, User.Name;  ";
+        int fees = 0;
+        int payments = 0;
+        int balance = 0;
+        QSqlQuery query;
+        if (sql::exec(query, statement)) {
+            while (query.next()) {
+                fees += query.value("SommeDeFrais").toInt();
+                payments += query.value("SommeDePayement").toInt();
+                balance += query.value("Reste").toInt();
+            }
+        }
+        panel.fees->setText(QString::number(fees));
+        panel.payments->setText(QString::number(payments));
+        panel.balance->setText(QString::number(balance));
+    }
+}
+
+void DialogAddUpdatePatient::on_validerInfoBtn_clicked() {
+    nom = ui->nomLineEdit->text();
+    tel = ui->telLineEdit->text();
+    adresse = ui->adresseLineEdit->text();
+    antecedentG = ui->antecDentsGNRauxLineEdit->text();
+    antecedentL = ui->antecDentsLocauxLineEdit->text();
+    autres = ui->autresLineEdit->text();
+    sexe = sexeComboBox->currentText();
+    age = ui->ageSpinBox->value();
+    annee = ui->annEDeNaissanceSpinBox->value();
+
+    QString statement;
+    if (patientNum != 0) {
+        statement = " update patients  set  nom = '" + sql::quoted(nom) + "' , " + " Age = " + QString::number(age) +
+                    " , " + " Sexe = '" + sql::quoted(sexe) + "' , " + " Adresse = '" + sql::quoted(adresse) + "' , " +
+                    " Antecedent_G = '" + sql::quoted(antecedentG) + "' , " + " Antecedent_L = '" +
+                    sql::quoted(antecedentL) + "' , " + " tel = '" + sql::quoted(tel) + "' , " +
+                    " Annee = " + QString::number(annee) + " , " + " Autres = '" + sql::quoted(autres) + "'  " +
+                    " where  num = " + QString::number(patientNum);
+    } else {
+        statement = "insert into patients ( nom, Age, Sexe, Adresse, Antecedent_G, Antecedent_L, Tel, Annee, Autres) "
+                    "values ('" +
+                    sql::quoted(nom) + "' , " + QString::number(age) + " , '" + sql::quoted(sexe) + "' , '" +
+                    sql::quoted(adresse) + "' , '" + sql::quoted(antecedentG) + "' , '" + sql::quoted(antecedentL) +
+                    "' , '" + sql::quoted(tel) + "' , " + QString::number(annee) + " , '" + sql::quoted(autres) +
+                    "'  )";
+    }
+    QSqlQuery query;
+    if (!sql::exec(query, statement)) {
+        // Nothing was written: the user keeps what he typed and may try again.
+        QMessageBox::warning(this, tr("Avertissement "), query.lastError().text());
+        return;
+    }
+    rebuildWordLists();
+    accept();
+}
+
+void DialogAddUpdatePatient::rebuildWordLists() {
+    QSqlQuery names;
+    sql::exec(names, QStringLiteral("select * from patients"));
+    QFile namesOut(namesFile);
+    if (!namesOut.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return;
+    {
+        QTextStream out(&namesOut);
+        while (names.next())
+            out << names.value(1).toString() << '\n';
+    }
+    namesOut.close();
+    nomCompleter->setModel(loadWordList(this, namesFile, this));
+    nomCompleter->setCompletionColumn(0);
+
+    QSqlQuery addresses;
+    sql::exec(addresses, QStringLiteral("select * from patients"));
+    QFile addressesOut(addressesFile);
+    if (!addressesOut.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return;
+    {
+        QTextStream out(&addressesOut);
+        while (addresses.next())
+            out << addresses.value("Adresse").toString() << '\n';
+    }
+    addressesOut.close();
+    adresseCompleter->setModel(loadWordList(this, addressesFile, this));
+}
+
+void DialogAddUpdatePatient::closeEvent(QCloseEvent* event) {
+    QSettings(settingskeys::windowOrganization, settingskeys::windowApplication).setValue(geometryKey, saveGeometry());
+    QDialog::closeEvent(event);
+}
+
+void DialogAddUpdatePatient::on_annulerInfoBtn_clicked() {
+    close();
+}
+
+void DialogAddUpdatePatient::on_nDossierLineEdit_returnPressed() {
+    ui->nomLineEdit->setFocus();
+}
+
+void DialogAddUpdatePatient::on_nomLineEdit_returnPressed() {
+    ui->ageSpinBox->setFocus();
+}
+
+void DialogAddUpdatePatient::on_ageSpinBox_editingFinished() {
+    // Only Return moves on: leaving the age by Tab or a click goes where the user meant (the year of birth).
+    if (ui->ageSpinBox->hasFocus())
+        sexeComboBox->setFocus();
+}
+
+void DialogAddUpdatePatient::on_telLineEdit_returnPressed() {
+    ui->adresseLineEdit->setFocus();
+}
+
+void DialogAddUpdatePatient::on_adresseLineEdit_returnPressed() {
+    // The reception has no history rows: it goes on to the remarks.
+    if (ui->antecDentsGNRauxLineEdit->isHidden())
+        ui->autresLineEdit->setFocus();
+    else
+        ui->antecDentsGNRauxLineEdit->setFocus();
+}
+
+void DialogAddUpdatePatient::on_antecDentsGNRauxLineEdit_returnPressed() {
+    ui->antecDentsLocauxLineEdit->setFocus();
+}
+
+void DialogAddUpdatePatient::on_antecDentsLocauxLineEdit_returnPressed() {
+    ui->autresLineEdit->setFocus();
+}
+
+void DialogAddUpdatePatient::on_autresLineEdit_returnPressed() {
+    ui->validerInfoBtn->setFocus();
+    ui->validerInfoBtn->click();
+}
+
+void DialogAddUpdatePatient::on_ageSpinBox_valueChanged(int age) {
+    ui->annEDeNaissanceSpinBox->setValue(currentYear() - age);
+}
+
+void DialogAddUpdatePatient::on_annEDeNaissanceSpinBox_valueChanged(int year) {
+    ui->ageSpinBox->setValue(currentYear() - year);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class MyComboBox;
+class QCompleter;
+class QSqlTableModel;
+
+namespace Ui {
+class DialogAddUpdatePatient;
+}
+
+// Creates (patient number 0) or edits one patient, and shows what the patient still owes.
+class DialogAddUpdatePatient : public QDialog {
+    Q_OBJECT
+public:
+    DialogAddUpdatePatient(int patientNum, int userId, const QString& roleName, QWidget* parent = nullptr);
+    ~DialogAddUpdatePatient() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void on_validerInfoBtn_clicked();
+    void on_annulerInfoBtn_clicked();
+    void on_nDossierLineEdit_returnPressed();
+    void on_nomLineEdit_returnPressed();
+    void on_ageSpinBox_editingFinished();
+    void on_telLineEdit_returnPressed();
+    void on_adresseLineEdit_returnPressed();
+    void on_antecDentsGNRauxLineEdit_returnPressed();
+    void on_antecDentsLocauxLineEdit_returnPressed();
+    void on_autresLineEdit_returnPressed();
+    void on_ageSpinBox_valueChanged(int age);
+    void on_annEDeNaissanceSpinBox_valueChanged(int year);
+
+private:
+    void loadPatient();
+    void fillDebt();
+    void rebuildWordLists();
+    QCompleter* makeCompleter(QObject* model, int column);
+
+    std::unique_ptr<Ui::DialogAddUpdatePatient> ui;
+    int patientNum = 0;
+    int userId = 0;
+    QString roleName;
+    int roleCode = 0;
+
+    QString nom;
+    QString sexe;
+    QString tel;
+    QString adresse;
+    QString antecedentG;
+    QString antecedentL;
+    QString autres;
+    int age = 0;
+    int annee = 0;
+
+    MyComboBox* sexeComboBox = nullptr;
+    QSqlTableModel* patientsModel = nullptr;
+    QCompleter* nomCompleter = nullptr;
+    QCompleter* adresseCompleter = nullptr;
+};

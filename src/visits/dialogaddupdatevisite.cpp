@@ -1,0 +1,207 @@
+#include "visits/dialogaddupdatevisite.h"
+#include "ui_dialogaddupdatevisite.h"
+
+#include "app/settingskeys.h"
+#include "data/sql.h"
+#include "widgets/mycombobox.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QDateTime>
+#include <QMessageBox>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QSqlTableModel>
+
+namespace {
+const char completerStyle[] = "font: 14pt \"Times New Roman\"; color: rgb(85, 85, 255);";
+
+QString geometryKey() {
+    return QStringLiteral("DialogAddUpdateVisite") + QLatin1String(settingskeys::geometrySuffix);
+}
+} // namespace
+
+DialogAddUpdateVisite::DialogAddUpdateVisite(int userId, int patientNum, int visitNum, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::DialogAddUpdateVisite>()), userId(userId), patientNum(patientNum),
+      visitNum(visitNum) {
+    ui->setupUi(this);
+
+    motifCompleter = makeCompleter(QStringLiteral("motif"), QStringLiteral("motif <> ''"));
+    ui->motifLineEdit->setCompleter(motifCompleter);
+    diagnostiqueCompleter = makeCompleter(QStringLiteral("diagnostique"), QStringLiteral("diagnostique  <> ''"));
+    ui->diagnostiqueLineEdit->setCompleter(diagnostiqueCompleter);
+    typeProtheseCompleter = makeCompleter(QStringLiteral("TypeProthese"), QStringLiteral("TypeProthese <> ''"));
+    ui->lineEdit->setCompleter(typeProtheseCompleter);
+
+    comboBox = new MyComboBox(this);
+    comboBox->setObjectName(QStringLiteral("comboBox"));
+    comboBox->setFont(QFont(QStringLiteral("Times New Roman"), 16, QFont::Bold));
+    comboBox->setStyleSheet(QStringLiteral("color : rgb(0,0,255);"));
+    prothesistesModel = new QSqlTableModel(this);
+    prothesistesModel->setTable(QStringLiteral("Prothesistes"));
+    prothesistesModel->setSort(0, Qt::AscendingOrder);
+    prothesistesModel->setFilter(QStringLiteral("Nom <> ''"));
+    prothesistesModel->select();
+    comboBox->setModel(prothesistesModel);
+    comboBox->setModelColumn(2);
+    comboBox->hide();
+    setTabOrder(ui->diagnostiqueLineEdit, comboBox);
+    setTabOrder(comboBox, ui->lineEdit);
+
+    QSqlQuery patient;
+    if (sql::exec(patient, QStringLiteral("select  * from patients where Num =") + QString::number(patientNum)) &&
+        patient.next()) {
+        ui->labelNom->setText(patient.value(QStringLiteral("Nom")).toString());
+        ui->labelAge->setText(patient.value(QStringLiteral("Age")).toString() + QStringLiteral(" ans"));
+        ui->labelAntecedent->setText(patient.value(QStringLiteral("Antecedent_G")).toString() + QStringLiteral(" / ") +
+                                     patient.value(QStringLiteral("Antecedent_L")).toString());
+    } else {
+        ui->labelNom->clear();
+        ui->labelAge->setText(QStringLiteral(" ans"));
+        ui->labelAntecedent->clear();
+    }
+
+    if (visitNum < 1) {
+        setWindowTitle(tr("Nouveau Visite "));
+        ui->dateDateTimeEdit->setDateTime(QDateTime::currentDateTime());
+        showType(visitNum == 0);
+        ui->lineEdit->setText(QStringLiteral("/"));
+    } else {
+        QSqlQuery visit;
+        bool care = false;
+        if (sql::exec(visit, QStringLiteral("select * from Visites where VisiteNum = ") + QString::number(visitNum)) &&
+            visit.next()) {
+            setWindowTitle(tr("Visite N° ") + visit.value(QStringLiteral("VisiteNum")).toString());
+            ui->dateDateTimeEdit->setDateTime(visit.value(QStringLiteral("VDate")).toDateTime());
+            ui->motifLineEdit->setText(visit.value(QStringLiteral("Motif")).toString());
+            ui->diagnostiqueLineEdit->setText(visit.value(QStringLiteral("Diagnostique")).toString());
+            ui->lineEdit->setText(visit.value(QStringLiteral("TypeProthese")).toString());
+            care = visit.value(QStringLiteral("Type")).toString() == QLatin1String("SOINS");
+        }
+        showType(care);
+    }
+
+    ui->dateDateTimeEdit->setFocus();
+    connect(comboBox, &QComboBox::textActivated, this, &DialogAddUpdateVisite::on_comboBox_activated);
+    restoreGeometry(QSettings(settingskeys::windowOrganization, settingskeys::windowApplication)
+                        .value(geometryKey())
+                        .toByteArray());
+}
+
+DialogAddUpdateVisite::~DialogAddUpdateVisite() = default;
+
+QCompleter* DialogAddUpdateVisite::makeCompleter(const QString& table, const QString& filter) {
+    auto* model = new QSqlTableModel(this);
+    model->setTable(table);
+    model->setSort(0, Qt::AscendingOrder);
+    model->setFilter(filter);
+    model->select();
+    auto* completer = new QCompleter(model, this);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setWrapAround(true);
+    completer->setModelSorting(QCompleter::CaseSensitivelySortedModel);
+    completer->setCompletionColumn(2);
+    completer->popup()->setStyleSheet(QLatin1String(completerStyle));
+    return completer;
+}
+
+void DialogAddUpdateVisite::showType(bool care) {
+    ui->labelSoins->setVisible(care);
+    ui->labelProthese->setVisible(!care);
+    type = care ? QStringLiteral("SOINS") : QStringLiteral("PROTHESE");
+    ui->tabWidget->setTabText(ui->tabWidget->indexOf(ui->tab), type);
+}
+
+void DialogAddUpdateVisite::done(int result) {
+    QSettings(settingskeys::windowOrganization, settingskeys::windowApplication)
+        .setValue(geometryKey(), saveGeometry());
+    QDialog::done(result);
+}
+
+void DialogAddUpdateVisite::on_dateDateTimeEdit_editingFinished() {
+    ui->motifLineEdit->setFocus();
+}
+
+void DialogAddUpdateVisite::on_motifLineEdit_returnPressed() {
+    ui->diagnostiqueLineEdit->setFocus();
+}
+
+void DialogAddUpdateVisite::on_diagnostiqueLineEdit_returnPressed() {
+    ui->lineEdit->setFocus();
+}
+
+void DialogAddUpdateVisite::on_lineEdit_returnPressed() {
+    if (comboBox->currentText() == QLatin1String("/"))
+        ui->lineEdit->setText(QStringLiteral("/"));
+    ui->pushButton->setFocus();
+    ui->pushButton->click();
+}
+
+void DialogAddUpdateVisite::on_comboBox_activated(const QString& text) {
+    if (text == QLatin1String("/"))
+        ui->lineEdit->setText(QStringLiteral("/"));
+}
+
+void DialogAddUpdateVisite::on_pushButton_clicked() {
+    if (save())
+        accept();
+}
+
+void DialogAddUpdateVisite::on_pushButton_2_clicked() {
+    close();
+}
+
+// A visit and its first act are written together or not at all; a failure is shown and the form stays open
+// with what was typed.
+bool DialogAddUpdateVisite::save() {
+    const QString dateText = ui->dateDateTimeEdit->dateTime().toString(QStringLiteral("dd-MM-yyyy HH:mm"));
+    const QString motif = sql::quoted(ui->motifLineEdit->text());
+    const QString diagnostique = sql::quoted(ui->diagnostiqueLineEdit->text());
+    const QString typeProthese = sql::quoted(ui->lineEdit->text());
+
+    QSqlQuery query;
+    if (visitNum >= 1) {
+        const QString statement =
+            QStringLiteral(" update Visites  set  vdate = '") + dateText + QStringLiteral("' , ") +
+            QStringLiteral(" motif = '") + motif + QStringLiteral("' , ") + QStringLiteral(" diagnostique = '") +
+            diagnostique + QStringLiteral("' , ") + QStringLiteral(" TypeProthese = '") + typeProthese +
+            QStringLiteral("'  ") + QStringLiteral(" where  VisiteNum = ") + QString::number(visitNum);
+        if (!sql::exec(query, statement)) {
+            QMessageBox::warning(this, tr("Visite"),
+                                 tr("La visite n'a pas été enregistrée :\n") + query.lastError().text());
+            return false;
+        }
+        return true;
+    }
+
+    QSqlDatabase db = QSqlDatabase::database();
+    const bool inTransaction = db.transaction();
+    const QString insertVisit =
+        QStringLiteral("insert into visites (PatientNum,Type, VDate, Motif, Diagnostique, TypeProthese) values (") +
+        QString::number(patientNum) + QStringLiteral(", '") + type + QStringLiteral("','") + dateText +
+        QStringLiteral("','") + motif + QStringLiteral("','") + diagnostique + QStringLiteral("','") + typeProthese +
+        QStringLiteral("' ") + QStringLiteral(")");
+    bool ok = sql::exec(query, insertVisit);
+    if (ok) {
+        // The number this insert produced, not the highest one: another client may have inserted meanwhile.
+        const QString newVisitNum = QString::number(query.lastInsertId().toLongLong());
+        const QString insertAct = QStringLiteral("insert into Traitements  (visite_id, VDate,  Medcin_id ) values (") +
+                                  newVisitNum + QStringLiteral(", '") + dateText + QStringLiteral("',") +
+                                  QString::number(userId) + QStringLiteral(")");
+        ok = sql::exec(query, insertAct);
+    }
+    const QString error = query.lastError().text();
+    if (ok && inTransaction)
+        ok = db.commit();
+    if (!ok) {
+        if (inTransaction)
+            db.rollback();
+        QMessageBox::warning(this, tr("Visite"),
+                             tr("La visite n'a pas été enregistrée :\n") +
+                                 (error.isEmpty() ? db.lastError().text() : error));
+    }
+    return ok;
+}

@@ -1,0 +1,179 @@
+// kelvora-db: creates office database files and runs single statements on them.
+//   kelvora-db create PATH [--user NAME --password PASS] [--demo]
+//   kelvora-db sql PATH "STATEMENT"
+
+#include "office.h"
+
+#include "data/database.h"
+#include "data/schema.h"
+#include "data/sql.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTextStream>
+
+namespace {
+
+constexpr char defaultUserName[] = "admin";
+constexpr char defaultPassword[] = "admin";
+
+QTextStream& out() {
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream& err() {
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+int usage() {
+    err() << "usage: kelvora-db create PATH [--user NAME --password PASS] [--demo]\n"
+             "       kelvora-db sql PATH \"STATEMENT\"\n";
+    err().flush();
+    return 2;
+}
+
+int fail(const QString& message) {
+    err() << "kelvora-db: " << message << "\n";
+    err().flush();
+    return 1;
+}
+
+bool openFile(const QString& path, QString* problem) {
+    *problem = database::checkFile(path);
+    if (!problem->isEmpty())
+        return false;
+    QSqlDatabase db = database::addDefaultConnection();
+    db.setDatabaseName(path);
+    if (!database::open(db)) {
+        *problem = QStringLiteral("%1 cannot be opened").arg(path);
+        return false;
+    }
+    return true;
+}
+
+// Tabs and line breaks inside a value would break the columns of the output.
+QString cell(const QVariant& value) {
+    if (value.isNull())
+        return {};
+    if (value.typeId() == QMetaType::QByteArray)
+        return QStringLiteral("<%1 bytes>").arg(value.toByteArray().size());
+    QString text = value.toString();
+    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    text.replace(QLatin1Char('\t'), QLatin1String("\\t"));
+    text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    text.replace(QLatin1Char('\r'), QLatin1String("\\r"));
+    return text;
+}
+
+int create(const QStringList& arguments) {
+    if (arguments.isEmpty())
+        return usage();
+    const QString path = arguments.first();
+    QString userName = QString::fromLatin1(defaultUserName);
+    QString password = QString::fromLatin1(defaultPassword);
+    bool demo = false;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& option = arguments.at(i);
+        if (option == QLatin1String("--demo")) {
+            demo = true;
+        } else if ((option == QLatin1String("--user") || option == QLatin1String("--password")) &&
+                   i + 1 < arguments.size()) {
+            (option == QLatin1String("--user") ? userName : password) = arguments.at(++i);
+        } else {
+            return usage();
+        }
+    }
+    if (userName.trimmed().isEmpty())
+        return fail(QStringLiteral("the first user needs a name"));
+
+    if (QFileInfo::exists(path))
+        return fail(QStringLiteral("%1 already exists; it is left as it is").arg(path));
+    const QFileInfo info(path);
+    QDir().mkpath(info.absolutePath());
+    const QString error = schema::createDatabaseFile(path);
+    if (!error.isEmpty())
+        return fail(error);
+
+    QString problem;
+    if (openFile(path, &problem)) {
+        QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
+        db.transaction();
+        problem = office::fillReferenceLists();
+        if (problem.isEmpty())
+            problem = office::addFirstUser(userName, password);
+        if (problem.isEmpty() && demo)
+            problem = office::fillDemo(userName);
+        if (problem.isEmpty() && !db.commit())
+            problem = db.lastError().text();
+        if (!problem.isEmpty())
+            db.rollback();
+        db = QSqlDatabase();
+    }
+    database::closeDefaultConnection();
+    if (!problem.isEmpty()) {
+        QFile::remove(path); // a half-filled new file is of no use to anyone
+        return fail(problem);
+    }
+    out() << "Created " << path << (demo ? " with the demo office" : "") << "\n";
+    return 0;
+}
+
+int runStatement(const QStringList& arguments) {
+    if (arguments.size() != 2)
+        return usage();
+    QString problem;
+    if (!openFile(arguments.at(0), &problem))
+        return fail(problem);
+
+    int status = 0;
+    {
+        QSqlQuery query;
+        if (!sql::exec(query, arguments.at(1))) {
+            status = fail(query.lastError().text());
+        } else {
+            const QSqlRecord record = query.record();
+            if (!record.isEmpty()) {
+                QStringList names;
+                for (int i = 0; i < record.count(); ++i)
+                    names << record.fieldName(i);
+                out() << names.join(QLatin1Char('\t')) << "\n";
+                while (query.next()) {
+                    QStringList values;
+                    for (int i = 0; i < record.count(); ++i)
+                        values << cell(query.value(i));
+                    out() << values.join(QLatin1Char('\t')) << "\n";
+                }
+            }
+            out().flush();
+        }
+    }
+    database::closeDefaultConnection();
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    // Statements are written to the debug output as they run; here only their failures matter.
+    QLoggingCategory::setFilterRules(QStringLiteral("kelvora.sql.debug=false"));
+
+    QStringList arguments = app.arguments().mid(1);
+    if (arguments.isEmpty())
+        return usage();
+    const QString command = arguments.takeFirst();
+    if (command == QLatin1String("create"))
+        return create(arguments);
+    if (command == QLatin1String("sql"))
+        return runStatement(arguments);
+    return usage();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// What a new office database holds before anyone types into it.
+namespace office {
+
+// Fills the reference lists (acts with their default fees, reasons, diagnoses, prosthesis types,
+// medicaments, medical history) on the open default connection. Returns an empty text or what went wrong.
+QString fillReferenceLists();
+
+// Adds the office's first user, a doctor who sees every doctor's amounts (role 1).
+QString addFirstUser(const QString& name, const QString& password);
+
+// Adds a demo office: more users (one of each role, but none named like the first user), patients, visits
+// with acts and payments, and appointments around today.
+QString fillDemo(const QString& firstUserName);
+
+} // namespace office
