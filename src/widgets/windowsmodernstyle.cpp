@@ -2,7 +2,6 @@
 
 #include "widgets/themeservice.h"
 
-#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QLayout>
 #include <QLinearGradient>
@@ -11,6 +10,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -179,8 +179,12 @@ void WindowsModernStyle::polish(QWidget* widget) {
             QSizePolicy policy = widget->sizePolicy();
             policy.setControlType(QSizePolicy::PushButton);
             widget->setSizePolicy(policy);
-        } else if (qobject_cast<QAbstractScrollArea*>(widget)) {
+        } else if (auto* area = qobject_cast<QScrollArea*>(widget)) {
+            // The page and its viewport let the gradient behind them show.
             widget->setAttribute(Qt::WA_StyledBackground);
+            area->viewport()->setAutoFillBackground(false);
+            if (area->widget())
+                area->widget()->setAutoFillBackground(false);
         }
     } else if (qobject_cast<QTabBar*>(widget) && ofMainWindow(widget)) {
         widget->setAttribute(Qt::WA_Hover);
@@ -189,8 +193,13 @@ void WindowsModernStyle::polish(QWidget* widget) {
 }
 
 void WindowsModernStyle::unpolish(QWidget* widget) {
-    if (qobject_cast<QMainWindow*>(widget) || qobject_cast<QToolBox*>(widget) ||
-        (qobject_cast<QAbstractScrollArea*>(widget) && qobject_cast<QToolBox*>(widget->parentWidget())))
+    auto* area = qobject_cast<QScrollArea*>(widget);
+    if (area && qobject_cast<QToolBox*>(widget->parentWidget())) {
+        widget->setAttribute(Qt::WA_StyledBackground, false);
+        area->viewport()->setAutoFillBackground(true);
+        if (area->widget())
+            area->widget()->setAutoFillBackground(true);
+    } else if (qobject_cast<QMainWindow*>(widget) || qobject_cast<QToolBox*>(widget))
         widget->setAttribute(Qt::WA_StyledBackground, false);
     else if ((qobject_cast<QTabBar*>(widget) && ofMainWindow(widget)) || widget->inherits("QToolBoxButton"))
         widget->setAttribute(Qt::WA_Hover, false);
@@ -225,7 +234,7 @@ void WindowsModernStyle::drawPrimitive(PrimitiveElement element, const QStyleOpt
             painter->fillRect(option->rect, gradient);
             return;
         }
-        if (qobject_cast<const QAbstractScrollArea*>(widget) && qobject_cast<const QToolBox*>(widget->parentWidget())) {
+        if (qobject_cast<const QScrollArea*>(widget) && qobject_cast<const QToolBox*>(widget->parentWidget())) {
             QLinearGradient gradient = vertical(option->rect);
             gradient.setColorAt(0.4, slot(7, option));
             gradient.setColorAt(1, slot(6, option));

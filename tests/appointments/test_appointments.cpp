@@ -154,6 +154,30 @@ private slots:
         QVERIFY(!row.next());
     }
 
+    void treatmentCompletionFindsEveryMatchingLine() {
+        Office office;
+        DialogPatientRV dialog(office.doctor, office.patient, 0);
+        showActive(&dialog);
+        auto* line = child<QLineEdit>(&dialog, "lineEdit");
+        QCompleter* completer = line->completer();
+        QVERIFY(completer);
+        QVERIFY(completer->model()->rowCount() >= 16); // the shipped list
+        const QList<QPair<QString, QStringList>> cases = {
+            {"pul", {"Pulpotomie", "Pulpectomie"}},
+            {"RAD", {"Radiographie"}},
+            {"obturation c", {"Obturation canalaire", "Obturation composite"}},
+            {"dé", {"Détartrage"}},
+        };
+        for (const auto& [typed, expected] : cases) {
+            line->clear();
+            type(line, typed);
+            QStringList offered;
+            for (int i = 0; completer->setCurrentRow(i); ++i)
+                offered << completer->currentCompletion();
+            QCOMPARE(offered, expected);
+        }
+    }
+
     void dayCountAndListAreInformationOnly() {
         Office office;
         const QDate today = QDate::currentDate();

@@ -5,11 +5,15 @@
 #include "widgets/windowsmodernstyleplugin.h"
 
 #include <QApplication>
+#include <QDockWidget>
+#include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -230,6 +234,8 @@ private:
     QAction* plainAction = nullptr;
     QMenu* fileMenu = nullptr;
     QTabWidget* tabs = nullptr;
+    QDockWidget* dock = nullptr;
+    QToolBox* toolBox = nullptr;
 
     QColor slot(int index) const { return style->color(index); }
 
@@ -269,8 +275,17 @@ private slots:
         tabs->addTab(new QWidget, "Soins");
         tabs->addTab(new QWidget, "Prothèses");
         window->setCentralWidget(tabs);
+
+        dock = new QDockWidget("Patients du jour", window.get());
+        toolBox = new QToolBox;
+        toolBox->addItem(new QLabel("Karim O'Neil"), "Matin");
+        toolBox->addItem(new QLabel("Lina Haddad"), "Après-midi");
+        toolBox->addItem(new QLabel("-"), "Soir");
+        toolBox->setMinimumWidth(150);
+        dock->setWidget(toolBox);
+        window->addDockWidget(Qt::LeftDockWidgetArea, dock);
         window->statusBar()->showMessage("Prêt");
-        window->resize(520, 300);
+        window->resize(620, 320);
         window->show();
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -287,6 +302,61 @@ private slots:
         // The window's background runs from slot 0 at the top.
         const QImage image = window->grab().toImage();
         COMPARE_COLOR(image.pixelColor(image.width() - 3, 1), slot(0), 6);
+
+        // The gradient stops above the status bar, which gets a light line along its top edge.
+        QMainWindow bare;
+        bare.statusBar()->showMessage("Prêt");
+        bare.resize(200, 120);
+        bare.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bare));
+        const QImage plain = bare.grab().toImage();
+        const QRect status = bare.statusBar()->geometry();
+        COMPARE_COLOR(plain.pixelColor(150, status.top()), bare.palette().color(QPalette::Light), 0);
+        COMPARE_COLOR(plain.pixelColor(150, status.top() - 2), slot(1), 2);
+        COMPARE_COLOR(plain.pixelColor(150, status.center().y()), bare.palette().color(QPalette::Window), 0);
+    }
+
+    void toolBoxAndDockTitle() {
+        QCOMPARE(toolBox->layout()->contentsMargins(), QMargins(2, 2, 2, 2));
+        const QList<QAbstractButton*> buttons = toolBox->findChildren<QAbstractButton*>();
+        QCOMPARE(buttons.size(), 3);
+        for (QAbstractButton* button : buttons) {
+            QVERIFY(button->testAttribute(Qt::WA_Hover));
+            QCOMPARE(button->sizePolicy().controlType(), QSizePolicy::PushButton);
+        }
+        for (QScrollArea* area : toolBox->findChildren<QScrollArea*>())
+            QVERIFY(area->testAttribute(Qt::WA_StyledBackground));
+
+        const QImage image = window->grab().toImage();
+        const auto rectOf = [this](QWidget* w) { return QRect(w->mapTo(window.get(), QPoint()), w->size()); };
+        QAbstractButton* current = nullptr;
+        QAbstractButton* other = nullptr;
+        for (QAbstractButton* button : buttons)
+            (button->text() == "Matin" ? current : other) = button;
+        const QRect selected = rectOf(current);
+        COMPARE_COLOR(image.pixelColor(selected.left(), selected.center().y()), slot(23), 0);
+        COMPARE_COLOR(image.pixelColor(selected.right() - 3, selected.top() + 1), slot(20), 12);
+        COMPARE_COLOR(image.pixelColor(selected.right() - 3, selected.bottom() - 1), slot(22), 12);
+        const QRect plain = rectOf(other);
+        COMPARE_COLOR(image.pixelColor(plain.left(), plain.center().y()), slot(24), 0);
+        COMPARE_COLOR(image.pixelColor(plain.right() - 3, plain.top() + 1), slot(7), 12);
+
+        // The dock's title bar runs from slot 6 to slot 8, above the tool box.
+        const QRect box = rectOf(toolBox);
+        const QRect dockArea = rectOf(dock);
+        QVERIFY(box.top() > dockArea.top() + 18);
+        COMPARE_COLOR(image.pixelColor(dockArea.left() + 1, dockArea.top() + 1), slot(6), 12);
+        COMPARE_COLOR(image.pixelColor(dockArea.left() + 1, dockArea.top() + 17), slot(8), 25);
+
+        // The open page shows the tool box's own gradient, slot 7 into slot 6.
+        QScrollArea* page = nullptr;
+        for (QScrollArea* area : toolBox->findChildren<QScrollArea*>())
+            if (area->isVisible())
+                page = area;
+        QVERIFY(page);
+        const QRect pageRect = rectOf(page);
+        COMPARE_COLOR(image.pixelColor(pageRect.left() + 2, pageRect.top() + 2), slot(7), 3);
+        COMPARE_COLOR(image.pixelColor(pageRect.left() + 2, pageRect.bottom() - 1), slot(6), 3);
     }
 
     void toolBarGradientAndButtons() {
