@@ -27,5 +27,9 @@
         <source> La sauvegarde a été complétée avec succès.</source>
         <translation>Backups are successful</translation>
     </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
 </context>
 </TS>
