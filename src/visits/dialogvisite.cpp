@@ -37,6 +37,7 @@ DialogVisite::DialogVisite(int userId, int patientNum, int visitNum, QWidget* pa
     ui->btnCloseTraitement->hide();
     applyRole();
     ui->pushButtonNoImage->hide();
+    showNoImage();
 
     QSqlQuery visit;
     bool care = false;
