@@ -1,0 +1,355 @@
+#include "visits/dialogtraitement.h"
+#include "ui_dialogtraitement.h"
+
+#include "app/settingskeys.h"
+#include "config/dialog.h"
+#include "data/sql.h"
+#include "printing/tdpreviewdialog.h"
+#include "widgets/myspinbox.h"
+#include "widgets/textedit.h"
+
+#include <QAbstractItemView>
+#include <QCloseEvent>
+#include <QCompleter>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPrinter>
+#include <QSettings>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QSqlTableModel>
+#include <QTableView>
+
+namespace {
+QString geometryKey() {
+    return QStringLiteral("DialogTraitement") + QLatin1String(settingskeys::geometrySuffix);
+}
+
+const QSize radioSize(200, 200);
+} // namespace
+
+DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int treatmentId, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::DialogTraitement>()), userId(userId), patientNum(patientNum),
+      visitNum(visitNum), treatmentId(treatmentId) {
+    ui->setupUi(this);
+    ui->pushButtonNoImage->hide();
+
+    userModel = new QSqlTableModel(this);
+    userModel->setTable(QStringLiteral("User"));
+    userModel->setSort(0, Qt::AscendingOrder);
+    userModel->setFilter(QStringLiteral("name <> '' and role <=2"));
+    ui->medcinTraitantComboBox->setModel(userModel);
+    userModel->select();
+    ui->medcinTraitantComboBox->setModelColumn(userModel->fieldIndex(QStringLiteral("Name")));
+
+    QSqlQuery user;
+    if (sql::exec(user, QStringLiteral("select * from user where id =") + QString::number(userId)) && user.next()) {
+        drNom = user.value(QStringLiteral("DrNom")).toString();
+        userRole = user.value(QStringLiteral("Role")).toInt();
+    }
+
+    // The fee fields: the form's spin boxes give their look to the ones that announce Return.
+    ordonnanceTextEdit = new TextEdit(this);
+    ordonnanceTextEdit->setObjectName(QStringLiteral("ordonnanceTextEdit"));
+    ui->verticalLayout->insertWidget(0, ordonnanceTextEdit);
+    fraisSpin = makeSpinBox(QStringLiteral("fraisSpin"));
+    payementSpin = makeSpinBox(QStringLiteral("payementSpin"));
+    ui->gridLayout_6->addWidget(fraisSpin, 0, 1);
+    ui->gridLayout_6->addWidget(payementSpin, 1, 1);
+    ui->fraisdoubleSpinBox->hide();
+    ui->payementdoubleSpinBox->hide();
+    ui->label_11->setBuddy(fraisSpin);
+    ui->label_12->setBuddy(payementSpin);
+    setTabOrder(ui->tabWidget, ui->pushButton);
+    setTabOrder(ui->pushButton, ui->pushButton_2);
+    setTabOrder(ui->pushButton_2, ui->medcinTraitantComboBox);
+    setTabOrder(ui->medcinTraitantComboBox, ui->dateTimeEdit);
+    setTabOrder(ui->traitementLineEdit, fraisSpin);
+    setTabOrder(fraisSpin, payementSpin);
+    setTabOrder(payementSpin, ui->zeroCreditVisiteBtn);
+
+    // Only the first role chooses the treating doctor; reception staff may record a payment and nothing else.
+    ui->medcinTraitantComboBox->setEnabled(userRole == 1);
+    if (userRole > 2) {
+        ui->pushButtonOptions->setEnabled(false);
+        ui->dateTimeEdit->setReadOnly(true);
+        ui->traitementLineEdit->setReadOnly(true);
+        fraisSpin->setReadOnly(true);
+        ordonnanceTextEdit->setReadOnly(true);
+        ui->groupBox_2->hide();
+        ui->frame->hide();
+    }
+
+    acteModel = new QSqlTableModel(this);
+    acteModel->setTable(QStringLiteral("acte"));
+    acteModel->setFilter(QStringLiteral(" acte <> ''"));
+    acteModel->select();
+    acteTableView = new QTableView(this);
+    acteTableView->setModel(acteModel);
+    acteTableView->hide();
+    traitementLineEditCompleter = new QCompleter(acteModel, this);
+    traitementLineEditCompleter->setCompletionColumn(2);
+    traitementLineEditCompleter->setModelSorting(QCompleter::CaseSensitivelySortedModel);
+    traitementLineEditCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+    traitementLineEditCompleter->setWrapAround(true);
+    ui->traitementLineEdit->setCompleter(traitementLineEditCompleter);
+    traitementLineEditCompleter->popup()->setStyleSheet(
+        QStringLiteral("font: 14pt \"Times New Roman\"; color: rgb(85, 85, 255);"));
+
+    QSqlQuery row;
+    const bool found =
+        sql::exec(row, QStringLiteral("select * from Traitements where id = ") + QString::number(treatmentId)) &&
+        row.next();
+    if (treatmentId != 0) {
+        setWindowTitle(tr("Visite N ") + row.value(QStringLiteral("visite_id")).toString() + tr(" /  Traitement N ") +
+                       row.value(QStringLiteral("id")).toString());
+        if (found) {
+            radioFormat = row.value(QStringLiteral("format")).toString();
+            ui->dateTimeEdit->setDateTime(row.value(QStringLiteral("VDate")).toDateTime());
+            ui->traitementLineEdit->setText(row.value(QStringLiteral("Acte")).toString());
+            fraisSpin->setValue(row.value(QStringLiteral("Frais")).toInt());
+            defaultFee = static_cast<int>(fraisSpin->value());
+            payementSpin->setValue(row.value(QStringLiteral("Payement")).toInt());
+            defaultProtFee = row.value(QStringLiteral("ProtFrais")).toInt();
+            showBalance();
+            ordonnanceTextEdit->setPlainText(row.value(QStringLiteral("ordonnance")).toString());
+            m_user_id = row.value(QStringLiteral("medcin_id")).toInt();
+            radioBytes = row.value(QStringLiteral("radio")).toByteArray();
+        }
+        showRadio();
+    } else {
+        setWindowTitle(tr("Visite N° ") + QString::number(visitNum) + tr(" /  Nouveau Traitement "));
+        ui->dateTimeEdit->setDateTime(QDateTime::currentDateTime());
+        m_user_id = userId;
+        showRadio();
+    }
+
+    QSqlQuery doctor;
+    if (sql::exec(doctor, QStringLiteral("select * from user where id =") + QString::number(m_user_id)) &&
+        doctor.next()) {
+        ordonnancePied = doctor.value(QStringLiteral("OrdonnancePied")).toString();
+        doctorAddress = doctor.value(QStringLiteral("Adresse")).toString();
+        drNom = doctor.value(QStringLiteral("DrNom")).toString();
+        ui->medcinTraitantComboBox->setCurrentIndex(ui->medcinTraitantComboBox->findText(
+            doctor.value(QStringLiteral("Name")).toString(), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    } else {
+        ui->medcinTraitantComboBox->setCurrentIndex(-1);
+    }
+
+    ui->dateTimeEdit->setFocus(Qt::OtherFocusReason);
+    connect(fraisSpin, &MySpinBox::returnPressed, this, &DialogTraitement::on_fraisSpin_returnPressed);
+    connect(payementSpin, &MySpinBox::returnPressed, this, &DialogTraitement::on_payementSpin_returnPressed);
+    connect(fraisSpin, &QDoubleSpinBox::valueChanged, this, &DialogTraitement::on_fraisdoubleSpinBox_valueChanged);
+    connect(payementSpin, &QDoubleSpinBox::valueChanged, this,
+            &DialogTraitement::on_payementdoubleSpinBox_valueChanged);
+    connect(traitementLineEditCompleter, qOverload<const QString&>(&QCompleter::highlighted), this,
+            &DialogTraitement::on_traitementLineEditCompleter_activated);
+
+    medicamentModel = new QSqlTableModel(this);
+    medicamentModel->setTable(QStringLiteral("Medicament"));
+    medicamentModel->setFilter(QStringLiteral(" Médicament <> ''"));
+    medicamentModel->select();
+    medicamentCompleter = new QCompleter(medicamentModel, this);
+    medicamentCompleter->setCompletionColumn(2);
+    medicamentCompleter->setWrapAround(true);
+    ordonnanceTextEdit->setWordCompleter(medicamentCompleter);
+    ordonnanceTextEdit->setStyleSheet(ordonnanceTextEdit->styleSheet() + QStringLiteral(" color : blue ;"));
+
+    restoreGeometry(QSettings(settingskeys::windowOrganization, settingskeys::windowApplication)
+                        .value(geometryKey())
+                        .toByteArray());
+}
+
+DialogTraitement::~DialogTraitement() = default;
+
+MySpinBox* DialogTraitement::makeSpinBox(const QString& name) {
+    auto* spin = new MySpinBox;
+    spin->setObjectName(name);
+    spin->setDecimals(2);
+    spin->setMinimum(0);
+    spin->setMaximum(999999);
+    spin->setSingleStep(50);
+    spin->setSuffix(QStringLiteral(" DA"));
+    spin->setMinimumSize(ui->fraisdoubleSpinBox->minimumSize());
+    spin->setStyleSheet(ui->fraisdoubleSpinBox->styleSheet());
+    spin->setFont(ui->fraisdoubleSpinBox->font());
+    return spin;
+}
+
+void DialogTraitement::closeEvent(QCloseEvent* event) {
+    QSettings(settingskeys::windowOrganization, settingskeys::windowApplication)
+        .setValue(geometryKey(), saveGeometry());
+    QDialog::closeEvent(event);
+}
+
+void DialogTraitement::showBalance() {
+    ui->resteVisiteLabel->setText(QString::number(fraisSpin->value() - payementSpin->value(), 'g', 6));
+}
+
+void DialogTraitement::showRadio() {
+    if (radioBytes.isEmpty()) {
+        ui->pushButtonRadio->setIcon(ui->pushButtonNoImage->icon());
+    } else {
+        const QImage image = QImage::fromData(radioBytes, radioFormat.toLatin1().constData());
+        QPixmap pixmap = QPixmap::fromImage(image);
+        if (!pixmap.isNull())
+            pixmap = pixmap.scaled(radioSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        ui->pushButtonRadio->setIcon(QIcon(pixmap));
+    }
+    ui->pushButtonRadio->setIconSize(radioSize);
+}
+
+void DialogTraitement::on_dateTimeEdit_editingFinished() {
+    ui->traitementLineEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void DialogTraitement::on_traitementLineEdit_returnPressed() {
+    fraisSpin->setFocus(Qt::OtherFocusReason);
+    fraisSpin->setValue(defaultFee);
+}
+
+void DialogTraitement::on_traitementLineEditCompleter_activated(const QString& text) {
+    defaultFee = 0;
+    defaultProtFee = 0;
+    QAbstractItemView* popup = traitementLineEditCompleter->popup();
+    if (!popup->isVisible() || !popup->currentIndex().isValid())
+        return;
+    QSqlQuery acte;
+    if (sql::exec(acte, QStringLiteral("select * from acte where Acte='") + sql::quoted(text) + QStringLiteral("'")) &&
+        acte.next()) {
+        defaultFee = acte.value(3).toInt();
+        defaultProtFee = acte.value(4).toInt();
+    }
+}
+
+void DialogTraitement::on_fraisSpin_returnPressed() {
+    payementSpin->setFocus(Qt::OtherFocusReason);
+}
+
+void DialogTraitement::on_payementSpin_returnPressed() {
+    ui->pushButton->click();
+}
+
+void DialogTraitement::on_fraisdoubleSpinBox_valueChanged(double) {
+    showBalance();
+}
+
+void DialogTraitement::on_payementdoubleSpinBox_valueChanged(double) {
+    showBalance();
+}
+
+void DialogTraitement::on_zeroCreditVisiteBtn_clicked() {
+    payementSpin->setValue(fraisSpin->value());
+}
+
+void DialogTraitement::on_tabWidget_currentChanged(int index) {
+    if (index == 0)
+        ui->traitementLineEdit->setFocus(Qt::OtherFocusReason);
+    else
+        ordonnanceTextEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void DialogTraitement::on_pushBtnAddRadio_clicked() {
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open File"), QDir::currentPath(),
+                                                      tr("Images (*.png *.bmp *.jpg *.jpeg)"));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    radioBytes = file.readAll();
+    // The suffix of the file name itself: a dot in a folder name does not count.
+    radioFormat = QFileInfo(path).suffix();
+    showRadio();
+}
+
+void DialogTraitement::on_pushButtonSuppRadio_clicked() {
+    radioBytes.clear();
+    showRadio();
+}
+
+void DialogTraitement::on_pushButtonOptions_clicked() {
+    Dialog options(userRole, this);
+    options.exec();
+}
+
+void DialogTraitement::on_pushButton_clicked() {
+    if (save())
+        accept();
+}
+
+void DialogTraitement::on_pushButton_2_clicked() {
+    reject();
+}
+
+// A save that fails says why and keeps the dialog open with what was typed.
+bool DialogTraitement::save() {
+    const int fee = static_cast<int>(fraisSpin->value());
+    const int payment = static_cast<int>(payementSpin->value());
+    const QString acte = sql::quoted(ui->traitementLineEdit->text());
+    const QString ordonnance = sql::quoted(ordonnanceTextEdit->toPlainText());
+    const QString dateText = ui->dateTimeEdit->dateTime().toString(QStringLiteral("dd-MM-yyyy HH:mm"));
+    m_medecin = userModel->record(ui->medcinTraitantComboBox->currentIndex()).value(0).toInt();
+
+    QString statement;
+    if (treatmentId != 0) {
+        statement = QStringLiteral(" update Traitements  set  vdate = '") + dateText + QStringLiteral("' , ") +
+                    QStringLiteral(" Acte = '") + acte + QStringLiteral("' , ") + QStringLiteral(" ordonnance = '") +
+                    ordonnance + QStringLiteral("' , ") + QStringLiteral(" frais = ") + QString::number(fee) +
+                    QStringLiteral(" ,  payement = ") + QString::number(payment) + QStringLiteral(" ,  Medcin_id = ") +
+                    QString::number(m_medecin) + QStringLiteral(" ,   format = '") + sql::quoted(radioFormat) +
+                    QStringLiteral("' ,   Radio = ?  where  id = ") + QString::number(treatmentId);
+    } else {
+        statement = QStringLiteral("insert into Traitements  ( visite_id, VDate, Acte, Ordonnance, Frais, Payement ,  "
+                                   "Medcin_id,Radio, format ) values (") +
+                    QString::number(visitNum) + QStringLiteral(", '") + dateText + QStringLiteral("','") + acte +
+                    QStringLiteral("','") + ordonnance + QStringLiteral("', ") + QString::number(fee) +
+                    QStringLiteral(", ") + QString::number(payment) + QStringLiteral(",") + QString::number(m_medecin) +
+                    QStringLiteral(",") + QStringLiteral(" ? ,'") + sql::quoted(radioFormat) + QStringLiteral("' ") +
+                    QStringLiteral(")");
+    }
+    QSqlQuery query;
+    bool ok = sql::prepare(query, statement);
+    if (ok) {
+        query.addBindValue(radioBytes);
+        ok = sql::execPrepared(query);
+    }
+    if (!ok)
+        QMessageBox::warning(this, tr("Traitement"),
+                             tr("Le traitement n'a pas été enregistré :\n") + query.lastError().text());
+    return ok;
+}
+
+PrescriptionData DialogTraitement::prescription() const {
+    PrescriptionData data;
+    QSqlQuery patient;
+    data.patientNum = patientNum;
+    if (sql::exec(patient, QStringLiteral(" select * from patients where num = ") + QString::number(patientNum)) &&
+        patient.next()) {
+        data.patientName = patient.value(QStringLiteral("Nom")).toString();
+        data.patientAge = patient.value(QStringLiteral("Age")).toInt();
+        data.patientSex = patient.value(QStringLiteral("Sexe")).toString();
+        data.patientAddress = patient.value(QStringLiteral("Adresse")).toString();
+    }
+    data.bodyText = ordonnanceTextEdit->toPlainText();
+    data.drNom = drNom;
+    data.ordonnancePied = ordonnancePied;
+    data.doctorAddress = doctorAddress;
+    data.date = ui->dateTimeEdit->dateTime();
+    return data;
+}
+
+void DialogTraitement::on_pushButton_3_clicked() {
+    QPrinter printer(QPrinter::HighResolution);
+    TDPreviewDialog preview(1, prescription(), acteTableView, &printer, this);
+    preview.setGrid(TDPreviewDialog::NoGrid);
+    if (preview.run())
+        preview.printPages();
+}

@@ -1,0 +1,315 @@
+#include "visits/dialogvisite.h"
+#include "ui_dialogvisite.h"
+
+#include "app/settingskeys.h"
+#include "data/sql.h"
+#include "printing/imageviewer.h"
+#include "visits/dialogtraitement.h"
+#include "widgets/dateformatdelegate.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSettings>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QSqlTableModel>
+
+namespace {
+QString geometryKey() {
+    return QStringLiteral("DialogVisite") + QLatin1String(settingskeys::geometrySuffix);
+}
+
+const QSize radioSize(200, 200);
+} // namespace
+
+DialogVisite::DialogVisite(int userId, int patientNum, int visitNum, QWidget* parent)
+    : QDialog(parent), userId(userId), ui(std::make_unique<Ui::DialogVisite>()), patientNum(patientNum),
+      m_v_id(visitNum) {
+    ui->setupUi(this);
+    ui->tabWidget->hide();
+    ui->btnCloseTraitement->hide();
+    applyRole();
+    ui->pushButtonNoImage->hide();
+    showNoImage();
+
+    QSqlQuery visit;
+    bool care = false;
+    QString type;
+    if (sql::exec(visit, QStringLiteral(" select * from visites where VisiteNum=") + QString::number(m_v_id)) &&
+        visit.next()) {
+        type = visit.value(QStringLiteral("Type")).toString();
+        care = type == QLatin1String("SOINS");
+    }
+    ui->labelSoins->setVisible(care);
+    ui->labelProthese->setVisible(!care);
+    visitFilter = QStringLiteral(" visite_id = ") + QString::number(m_v_id);
+    setWindowTitle(type);
+
+    makeModel();
+    showPatient();
+    visitNumText = QString::number(m_v_id);
+    showVisit();
+    setUpTable();
+    restoreGeometry(QSettings(settingskeys::windowOrganization, settingskeys::windowApplication)
+                        .value(geometryKey())
+                        .toByteArray());
+    ui->lineEditFiltreVisite->setFocus();
+}
+
+DialogVisite::~DialogVisite() = default;
+
+// Reception staff (role above 2) see neither the history, the diagnosis, the prosthesis type nor the
+// radiographs, and may not add or delete acts. The panel keeps this for every visit it shows.
+void DialogVisite::applyRole() {
+    roleCode = 0;
+    QSqlQuery user;
+    if (sql::exec(user, QStringLiteral("select * from user where id =") + QString::number(userId)) && user.next())
+        roleCode = user.value(QStringLiteral("Role")).toInt();
+    const bool restricted = roleCode > 2;
+    ui->label_6->setHidden(restricted);
+    ui->labelAntecedent->setHidden(restricted);
+    ui->label_8->setHidden(restricted);
+    ui->diagnostiqueLabel->setHidden(restricted);
+    ui->label_10->setHidden(restricted);
+    ui->typeProtheseLabel->setHidden(restricted);
+    ui->groupBox->setHidden(restricted);
+    ui->btnNewTraitement->setEnabled(!restricted);
+    ui->btnModifierTraitement->setEnabled(true);
+    ui->btnSuppTraitement->setEnabled(!restricted);
+}
+
+void DialogVisite::showPatient() {
+    QSqlQuery patient;
+    if (sql::exec(patient, QStringLiteral("select  * from patients where Num =") + QString::number(patientNum)) &&
+        patient.next()) {
+        ui->labelNom->setText(patient.value(QStringLiteral("Nom")).toString());
+        ui->labelAge->setText(patient.value(QStringLiteral("Age")).toString() + QStringLiteral(" ans"));
+        ui->labelAntecedent->setText(patient.value(QStringLiteral("Antecedent_G")).toString() + QStringLiteral(" / ") +
+                                     patient.value(QStringLiteral("Antecedent_L")).toString());
+    } else {
+        ui->labelNom->clear();
+        ui->labelAge->clear();
+        ui->labelAntecedent->clear();
+    }
+}
+
+void DialogVisite::showVisit() {
+    if (m_v_id == 0)
+        return;
+    QSqlQuery visit;
+    if (sql::exec(visit, QStringLiteral("select * from Visites where VisiteNum = ") + QString::number(m_v_id)) &&
+        visit.next()) {
+        ui->dateLabel->setText(
+            QLocale(QLocale::French, QLocale::France)
+                .toString(visit.value(QStringLiteral("VDate")).toDateTime(), QStringLiteral("dddd dd-MM-yyyy  HH:mm")));
+        ui->motifLabel->setText(visit.value(QStringLiteral("Motif")).toString());
+        ui->diagnostiqueLabel->setText(visit.value(QStringLiteral("Diagnostique")).toString());
+        ui->typeProtheseLabel->setText(visit.value(QStringLiteral("TypeProthese")).toString());
+    } else {
+        ui->dateLabel->clear();
+        ui->motifLabel->clear();
+        ui->diagnostiqueLabel->clear();
+        ui->typeProtheseLabel->clear();
+    }
+}
+
+void DialogVisite::makeModel() {
+    QSqlTableModel* old = model;
+    QItemSelectionModel* oldSelection = ui->tableViewTraitement->selectionModel();
+    model = new QSqlTableModel(this);
+    model->setTable(QStringLiteral("vTraitements"));
+    model->setFilter(visitFilter);
+    model->setSort(model->fieldIndex(QStringLiteral("VDate")), Qt::AscendingOrder);
+    model->select();
+    ui->tableViewTraitement->setModel(model);
+    // The view forgets the old model and its selection model without deleting them.
+    delete oldSelection;
+    delete old;
+}
+
+void DialogVisite::setUpTable() {
+    const int dateColumn = model->fieldIndex(QStringLiteral("VDate"));
+    ui->tableViewTraitement->setItemDelegateForColumn(
+        dateColumn, new DateFormatDelegate(QStringLiteral("dddd dd-MM-yyyy HH:mm"), dateColumn, model));
+    ui->tableViewTraitement->resizeColumnsToContents();
+    ui->tableViewTraitement->horizontalHeader()->setStretchLastSection(true);
+    for (const char* column : {"visite_id", "id", "medcin_id", "Radio"})
+        ui->tableViewTraitement->hideColumn(model->fieldIndex(QLatin1String(column)));
+    connect(ui->tableViewTraitement->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &DialogVisite::on_selectRow, Qt::UniqueConnection);
+}
+
+void DialogVisite::updateVisite(int userId, int patientNum, int visitNum, bool prothese) {
+    this->userId = userId;
+    this->patientNum = patientNum;
+    m_v_id = visitNum;
+    visitNumText = QString::number(visitNum);
+    applyRole();
+    ui->labelProthese->setVisible(prothese);
+    ui->labelSoins->setVisible(!prothese);
+    visitFilter = QStringLiteral(" visite_id = ") + QString::number(m_v_id);
+    makeModel();
+    showPatient();
+    setUpTable();
+    showVisit();
+}
+
+void DialogVisite::clearVisite() {
+    ui->dateLabel->clear();
+    ui->motifLabel->clear();
+    ui->diagnostiqueLabel->clear();
+    ui->typeProtheseLabel->clear();
+    showNoImage();
+    if (model) {
+        model->setFilter(QStringLiteral("id = -1 "));
+        model->select();
+    }
+    ui->labelSoins->hide();
+    ui->labelProthese->hide();
+    ui->btnNewTraitement->setEnabled(false);
+    ui->btnModifierTraitement->setEnabled(false);
+    ui->btnSuppTraitement->setEnabled(false);
+}
+
+void DialogVisite::showNoImage() {
+    ui->pushBtnRadion->setIcon(ui->pushButtonNoImage->icon());
+    ui->pushBtnRadion->setIconSize(radioSize);
+}
+
+void DialogVisite::keyPressEvent(QKeyEvent* event) {
+    // Escape neither closes the dialog nor empties the panel.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+void DialogVisite::closeEvent(QCloseEvent* event) {
+    QSettings(settingskeys::windowOrganization, settingskeys::windowApplication)
+        .setValue(geometryKey(), saveGeometry());
+    QDialog::closeEvent(event);
+}
+
+void DialogVisite::on_lineEditFiltreVisite_textChanged(const QString& text) {
+    const QString t = sql::quoted(text);
+    model->setFilter(QStringLiteral("(vdate like '%") + t + QStringLiteral("%' or Acte like '%") + t +
+                     QStringLiteral("%' or ordonnance like '%") + t +
+                     QStringLiteral("%'  or Médecin_Traitant like '%") + t + QStringLiteral("%'  )and  ") +
+                     visitFilter);
+    model->select();
+    ui->tableViewTraitement->resizeColumnsToContents();
+}
+
+void DialogVisite::on_lineEditFiltreVisite_returnPressed() {
+    ui->tableViewTraitement->setFocus();
+    ui->tableViewTraitement->selectRow(0);
+}
+
+void DialogVisite::on_btnNewTraitement_clicked() {
+    DialogTraitement dialog(userId, patientNum, visitNumText.toInt(), 0);
+    if (dialog.exec() == QDialog::Accepted) {
+        model->select();
+        ui->tableViewTraitement->resizeColumnsToContents();
+        emit refreshVisit();
+    }
+    ui->lineEditFiltreVisite->setFocus();
+}
+
+void DialogVisite::on_btnModifierTraitement_clicked() {
+    const QModelIndex current = ui->tableViewTraitement->currentIndex();
+    if (current.isValid()) {
+        const int id = model->record(current.row()).value(QStringLiteral("id")).toInt();
+        DialogTraitement dialog(userId, patientNum, m_v_id, id);
+        if (dialog.exec() == QDialog::Accepted) {
+            model->select();
+            ui->tableViewTraitement->resizeColumnsToContents();
+        }
+    }
+    ui->lineEditFiltreVisite->setFocus();
+}
+
+void DialogVisite::on_tableViewTraitement_activated(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    const int row = ui->tableViewTraitement->currentIndex().row();
+    const int id = model->record(index.row()).value(QStringLiteral("id")).toInt();
+    DialogTraitement dialog(userId, patientNum, m_v_id, id);
+    if (dialog.exec() == QDialog::Accepted) {
+        model->select();
+        ui->tableViewTraitement->resizeColumnsToContents();
+        emit refreshVisit();
+        model->select();
+        ui->tableViewTraitement->selectRow(row);
+        ui->lineEditFiltreVisite->setFocus();
+    }
+}
+
+void DialogVisite::on_btnSuppTraitement_clicked() {
+    const QModelIndex current = ui->tableViewTraitement->currentIndex();
+    if (!current.isValid())
+        return;
+    const QSqlRecord record = model->record(current.row());
+    const QString id = record.value(QStringLiteral("id")).toString();
+    const QString dateText =
+        QLocale(QLocale::French, QLocale::France)
+            .toString(record.value(QStringLiteral("VDate")).toDateTime().date(), QStringLiteral("dddd dd-MM-yyyy"));
+    QMessageBox box(QMessageBox::Warning, tr("Avertissement "),
+                    QStringLiteral("<font size = 5 color =\"red\">\n\n\t\t                 ") +
+                        tr("Etes-vous sûr de vouloir supprimer ") + QStringLiteral("<br>Acte N° ") + id +
+                        QStringLiteral("<br>Date  ") + dateText + QStringLiteral(" </font> "),
+                    QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton(tr("&Oui"), QMessageBox::AcceptRole);
+    box.addButton(tr("&Non"), QMessageBox::RejectRole);
+    box.exec();
+    if (box.clickedButton() == yes) {
+        QSqlQuery count;
+        // The last act of a visit is never deleted: the visit would lose its date and doctor.
+        if (sql::exec(count,
+                      QStringLiteral("select count(*) from Traitements where visite_id =") + QString::number(m_v_id)) &&
+            count.next() && count.value(0).toInt() >= 2) {
+            if (sql::exec(QStringLiteral("delete from traitements where id = ") + id))
+                emit refreshVisit();
+        }
+    }
+    model->select();
+    ui->lineEditFiltreVisite->setFocus();
+}
+
+void DialogVisite::on_btnCloseTraitement_clicked() {
+    reject();
+}
+
+void DialogVisite::on_selectRow(const QModelIndex& current, const QModelIndex&) {
+    if (!current.isValid()) {
+        showNoImage();
+        return;
+    }
+    const QSqlRecord record = model->record(current.row());
+    const QByteArray bytes = record.value(QStringLiteral("radio")).toByteArray();
+    radio = QImage::fromData(bytes);
+    if (!bytes.isEmpty()) {
+        QPixmap pixmap = QPixmap::fromImage(radio);
+        if (!pixmap.isNull())
+            pixmap = pixmap.scaled(radioSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        ui->pushBtnRadion->setIcon(QIcon(pixmap));
+        ui->pushBtnRadion->setIconSize(radioSize);
+    } else {
+        showNoImage();
+    }
+    ui->groupBox->setTitle(tr("Radio : ") +
+                           record.value(QStringLiteral("VDate")).toDateTime().toString(QStringLiteral("dd/MM/yyyy")));
+}
+
+void DialogVisite::on_pushBtnRadion_clicked() {
+    const QString caption = QStringLiteral("Patient: ") + ui->labelNom->text() + QStringLiteral("  | Motif:") +
+                            ui->motifLabel->text() + QStringLiteral("  |  ") + ui->groupBox->title();
+    auto* viewer = new ImageViewer(caption, radio.copy());
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->show();
+}

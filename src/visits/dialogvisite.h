@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QModelIndex>
+#include <QString>
+
+#include <memory>
+
+class QSqlTableModel;
+
+namespace Ui {
+class DialogVisite;
+}
+
+// The acts of one visit: listed, filtered, added, changed and deleted, with the selected act's radiograph.
+// Used as a dialog and as the panel of the main window, which shows another visit with updateVisite().
+class DialogVisite : public QDialog {
+    Q_OBJECT
+
+public:
+    DialogVisite(int userId, int patientNum, int visitNum, QWidget* parent = nullptr);
+    ~DialogVisite() override;
+
+    void updateVisite(int userId, int patientNum, int visitNum, bool prothese);
+    void clearVisite();
+
+    int userId = 0;
+
+signals:
+    void refreshVisit();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void on_lineEditFiltreVisite_textChanged(const QString& text);
+    void on_lineEditFiltreVisite_returnPressed();
+    void on_btnNewTraitement_clicked();
+    void on_btnModifierTraitement_clicked();
+    void on_tableViewTraitement_activated(const QModelIndex& index);
+    void on_btnSuppTraitement_clicked();
+    void on_btnCloseTraitement_clicked();
+    void on_selectRow(const QModelIndex& current, const QModelIndex& previous);
+    void on_pushBtnRadion_clicked();
+
+private:
+    void applyRole();
+    void showPatient();
+    void showVisit();
+    void makeModel();
+    void setUpTable();
+    void showNoImage();
+
+    std::unique_ptr<Ui::DialogVisite> ui;
+    int roleCode = 0;
+    int patientNum = 0;
+    int m_v_id = 0;
+    QString visitNumText;
+    QString visitFilter;
+    QSqlTableModel* model = nullptr;
+    QImage radio;
+};
