@@ -1,4 +1,5 @@
 #include "appointments/dialogpatientrv.h"
+#include "app/windowgeometry.h"
 #include "ui_dialogpatientrv.h"
 
 #include "app/settingskeys.h"
@@ -19,7 +20,6 @@
 #include <QStringListModel>
 
 namespace {
-
 QString dayFilter(const QDate& day) {
     return QStringLiteral(" rvdate = datevalue('") + day.toString(QStringLiteral("dd-MM-yyyy")) + QStringLiteral("')");
 }
@@ -28,10 +28,6 @@ QString dayFilter(const QDate& day) {
 bool storedFlag(const QVariant& value) {
     const QString text = value.toString().trimmed().toLower();
     return !(text.isEmpty() || text == QLatin1String("0") || text == QLatin1String("false"));
-}
-
-QString geometryKey() {
-    return QStringLiteral("DialogPatientRV") + QLatin1String(settingskeys::geometrySuffix);
 }
 
 } // namespace
@@ -100,8 +96,8 @@ DialogPatientRV::DialogPatientRV(int userId, int patientNum, int rvNum, QWidget*
     countDay();
 
     ui->lineEdit->setFocus();
+    restoreWindowGeometry(this);
     QSettings settings(settingskeys::windowOrganization, settingskeys::windowApplication);
-    restoreGeometry(settings.value(geometryKey()).toByteArray());
     m_hidden = storedFlag(settings.value(QLatin1String(settingskeys::bookingDetails)));
     ui->tabWidget_2->setVisible(!m_hidden);
 
@@ -195,8 +191,8 @@ void DialogPatientRV::on_comboBoxTime_activated(const QString&) {}
 void DialogPatientRV::on_cmb_activated(const QString&) {}
 
 void DialogPatientRV::saveSettings() {
+    saveWindowGeometry(this);
     QSettings settings(settingskeys::windowOrganization, settingskeys::windowApplication);
-    settings.setValue(geometryKey(), saveGeometry());
     settings.setValue(QLatin1String(settingskeys::bookingDetails),
                       m_hidden ? QStringLiteral("true") : QStringLiteral("false"));
 }

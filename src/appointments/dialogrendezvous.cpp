@@ -1,7 +1,7 @@
 #include "appointments/dialogrendezvous.h"
 #include "ui_dialogrendezvous.h"
 
-#include "app/settingskeys.h"
+#include "app/windowgeometry.h"
 #include "appointments/dialogpatientrv.h"
 #include "data/sql.h"
 #include "widgets/dateformatdelegate.h"
@@ -10,19 +10,10 @@
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QHeaderView>
-#include <QSettings>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QSqlTableModel>
 #include <QStringListModel>
-
-namespace {
-
-QString geometryKey() {
-    return QStringLiteral("DialogRendezVous") + QLatin1String(settingskeys::geometrySuffix);
-}
-
-} // namespace
 
 DialogRendezVous::DialogRendezVous(int patientNum, int userRole, int userId, QWidget* parent)
     : QDialog(parent), userId(userId), ui(std::make_unique<Ui::DialogRendezVous>()),
@@ -71,8 +62,7 @@ DialogRendezVous::DialogRendezVous(int patientNum, int userRole, int userId, QWi
     ui->tableView->horizontalHeader()->setStretchLastSection(true);
 
     ui->lineEdit->setFocus();
-    QSettings settings(settingskeys::windowOrganization, settingskeys::windowApplication);
-    restoreGeometry(settings.value(geometryKey()).toByteArray());
+    restoreWindowGeometry(this);
 }
 
 DialogRendezVous::~DialogRendezVous() = default;
@@ -153,7 +143,6 @@ void DialogRendezVous::on_calendarWidget_activated(const QDate&) {}
 void DialogRendezVous::on_calendarWidget_selectionChanged() {}
 
 void DialogRendezVous::closeEvent(QCloseEvent* event) {
-    QSettings settings(settingskeys::windowOrganization, settingskeys::windowApplication);
-    settings.setValue(geometryKey(), saveGeometry());
+    saveWindowGeometry(this);
     event->accept();
 }

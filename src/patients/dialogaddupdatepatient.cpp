@@ -1,7 +1,7 @@
 #include "dialogaddupdatepatient.h"
 #include "ui_dialogaddupdatepatient.h"
 
-#include "app/settingskeys.h"
+#include "app/windowgeometry.h"
 #include "data/sql.h"
 #include "widgets/mycombobox.h"
 #include "widgets/wordlist.h"
@@ -13,7 +13,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QMessageBox>
-#include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlTableModel>
@@ -21,7 +20,6 @@
 #include <QTextStream>
 
 namespace {
-const QString geometryKey = QStringLiteral("DialogAddUpdatePatient") + QLatin1String(settingskeys::geometrySuffix);
 const QString namesFile = QStringLiteral("resources/noms.txt");
 const QString addressesFile = QStringLiteral("resources/adresse.txt");
 
@@ -88,8 +86,7 @@ DialogAddUpdatePatient::DialogAddUpdatePatient(int patientNum, int userId, const
     adresseCompleter = makeCompleter(loadWordList(this, addressesFile, this), 0);
     ui->adresseLineEdit->setCompleter(adresseCompleter);
 
-    restoreGeometry(
-        QSettings(settingskeys::windowOrganization, settingskeys::windowApplication).value(geometryKey).toByteArray());
+    restoreWindowGeometry(this);
 
     if (patientNum != 0)
         ui->nDossierLineEdit->setStyleSheet(
@@ -242,7 +239,7 @@ void DialogAddUpdatePatient::rebuildWordLists() {
 }
 
 void DialogAddUpdatePatient::closeEvent(QCloseEvent* event) {
-    QSettings(settingskeys::windowOrganization, settingskeys::windowApplication).setValue(geometryKey, saveGeometry());
+    saveWindowGeometry(this);
     QDialog::closeEvent(event);
 }
 

@@ -1,7 +1,7 @@
 #include "dialogfindpatient.h"
 #include "ui_dialogfindpatient.h"
 
-#include "app/settingskeys.h"
+#include "app/windowgeometry.h"
 #include "data/sql.h"
 #include "patients/dialogaddupdatepatient.h"
 
@@ -10,15 +10,12 @@
 #include <QItemSelectionModel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QSqlTableModel>
 
 namespace {
-const QString geometryKey = QStringLiteral("DialogFindPatient") + QLatin1String(settingskeys::geometrySuffix);
-
 // The columns searched, each on its own: a patient matches when one of them holds every word.
 const char* const searchedColumns[] = {"n°dossier", "nom", "Antecedent_G", "Antecedent_L",
                                        "Adresse",   "Tel", "annee",        "autres"};
@@ -51,8 +48,7 @@ DialogFindPatient::DialogFindPatient(int userId, QWidget* parent)
         roleName = QStringLiteral("reception");
     }
 
-    restoreGeometry(
-        QSettings(settingskeys::windowOrganization, settingskeys::windowApplication).value(geometryKey).toByteArray());
+    restoreWindowGeometry(this);
     ui->patientlineEdit->setFocus();
 }
 
@@ -152,6 +148,6 @@ void DialogFindPatient::on_pushButtonClose_clicked() {
 }
 
 void DialogFindPatient::closeEvent(QCloseEvent* event) {
-    QSettings(settingskeys::windowOrganization, settingskeys::windowApplication).setValue(geometryKey, saveGeometry());
+    saveWindowGeometry(this);
     QDialog::closeEvent(event);
 }

@@ -1,7 +1,7 @@
 #include "visits/dialogaddupdatevisite.h"
+#include "app/windowgeometry.h"
 #include "ui_dialogaddupdatevisite.h"
 
-#include "app/settingskeys.h"
 #include "data/sql.h"
 #include "widgets/mycombobox.h"
 
@@ -9,7 +9,6 @@
 #include <QCompleter>
 #include <QDateTime>
 #include <QMessageBox>
-#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -19,9 +18,6 @@
 namespace {
 const char completerStyle[] = "font: 14pt \"Times New Roman\"; color: rgb(85, 85, 255);";
 
-QString geometryKey() {
-    return QStringLiteral("DialogAddUpdateVisite") + QLatin1String(settingskeys::geometrySuffix);
-}
 } // namespace
 
 DialogAddUpdateVisite::DialogAddUpdateVisite(int userId, int patientNum, int visitNum, QWidget* parent)
@@ -86,9 +82,7 @@ DialogAddUpdateVisite::DialogAddUpdateVisite(int userId, int patientNum, int vis
 
     ui->dateDateTimeEdit->setFocus();
     connect(comboBox, &QComboBox::textActivated, this, &DialogAddUpdateVisite::on_comboBox_activated);
-    restoreGeometry(QSettings(settingskeys::windowOrganization, settingskeys::windowApplication)
-                        .value(geometryKey())
-                        .toByteArray());
+    restoreWindowGeometry(this);
 }
 
 DialogAddUpdateVisite::~DialogAddUpdateVisite() = default;
@@ -116,8 +110,7 @@ void DialogAddUpdateVisite::showType(bool care) {
 }
 
 void DialogAddUpdateVisite::done(int result) {
-    QSettings(settingskeys::windowOrganization, settingskeys::windowApplication)
-        .setValue(geometryKey(), saveGeometry());
+    saveWindowGeometry(this);
     QDialog::done(result);
 }
 

@@ -1,7 +1,7 @@
 #include "visits/dialogtraitement.h"
+#include "app/windowgeometry.h"
 #include "ui_dialogtraitement.h"
 
-#include "app/settingskeys.h"
 #include "config/dialog.h"
 #include "data/sql.h"
 #include "printing/tdpreviewdialog.h"
@@ -20,7 +20,6 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPrinter>
-#include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -28,10 +27,6 @@
 #include <QTableView>
 
 namespace {
-QString geometryKey() {
-    return QStringLiteral("DialogTraitement") + QLatin1String(settingskeys::geometrySuffix);
-}
-
 const QSize radioSize(200, 200);
 } // namespace
 
@@ -162,9 +157,7 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
     ordonnanceTextEdit->setWordCompleter(medicamentCompleter);
     ordonnanceTextEdit->setStyleSheet(ordonnanceTextEdit->styleSheet() + QStringLiteral(" color : blue ;"));
 
-    restoreGeometry(QSettings(settingskeys::windowOrganization, settingskeys::windowApplication)
-                        .value(geometryKey())
-                        .toByteArray());
+    restoreWindowGeometry(this);
 }
 
 DialogTraitement::~DialogTraitement() = default;
@@ -184,8 +177,7 @@ MySpinBox* DialogTraitement::makeSpinBox(const QString& name) {
 }
 
 void DialogTraitement::closeEvent(QCloseEvent* event) {
-    QSettings(settingskeys::windowOrganization, settingskeys::windowApplication)
-        .setValue(geometryKey(), saveGeometry());
+    saveWindowGeometry(this);
     QDialog::closeEvent(event);
 }
 

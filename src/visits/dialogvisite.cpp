@@ -1,7 +1,7 @@
 #include "visits/dialogvisite.h"
+#include "app/windowgeometry.h"
 #include "ui_dialogvisite.h"
 
-#include "app/settingskeys.h"
 #include "data/sql.h"
 #include "printing/imageviewer.h"
 #include "visits/dialogtraitement.h"
@@ -15,17 +15,12 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QSqlTableModel>
 
 namespace {
-QString geometryKey() {
-    return QStringLiteral("DialogVisite") + QLatin1String(settingskeys::geometrySuffix);
-}
-
 const QSize radioSize(200, 200);
 } // namespace
 
@@ -57,9 +52,7 @@ DialogVisite::DialogVisite(int userId, int patientNum, int visitNum, QWidget* pa
     visitNumText = QString::number(m_v_id);
     showVisit();
     setUpTable();
-    restoreGeometry(QSettings(settingskeys::windowOrganization, settingskeys::windowApplication)
-                        .value(geometryKey())
-                        .toByteArray());
+    restoreWindowGeometry(this);
     ui->lineEditFiltreVisite->setFocus();
 }
 
@@ -191,8 +184,7 @@ void DialogVisite::keyPressEvent(QKeyEvent* event) {
 }
 
 void DialogVisite::closeEvent(QCloseEvent* event) {
-    QSettings(settingskeys::windowOrganization, settingskeys::windowApplication)
-        .setValue(geometryKey(), saveGeometry());
+    saveWindowGeometry(this);
     QDialog::closeEvent(event);
 }
 
