@@ -16,8 +16,7 @@ class TestTypicalRoad : public QObject {
     Q_OBJECT
 
 private:
-    static QDialog* dialogOf(QWidget* widget, const char* className)
-    {
+    static QDialog* dialogOf(QWidget* widget, const char* className) {
         auto* dialog = qobject_cast<QDialog*>(widget);
         if (!dialog || !widget->inherits(className)) {
             qWarning("Expected %s, got %s", className, widget->metaObject()->className());
@@ -28,8 +27,7 @@ private:
     }
 
 private slots:
-    void findVisitActAndSums()
-    {
+    void findVisitActAndSums() {
         Office office;
         office.files.exec("insert into acte (Code, Acte, Frais, FraisProthese) values ('D1', 'Détartrage', 2500, 0)");
         office.files.exec("insert into acte (Code, Acte, Frais, FraisProthese) values ('E1', 'Extraction', 3000, 0)");
@@ -89,7 +87,7 @@ private slots:
             }
             QTest::keyClick(popup, Qt::Key_Down);
             QTest::keyClick(popup, Qt::Key_Return);
-            QTest::keyClick(act, Qt::Key_Return); // the fee of the act, then the fee field
+            QTest::keyClick(act, Qt::Key_Return);                   // the fee of the act, then the fee field
             QTest::keyClick(dialog->focusWidget(), Qt::Key_Return); // on to the payment
             QWidget* payment = dialog->focusWidget();
             QTest::keyClick(payment, Qt::Key_A, Qt::ControlModifier);
@@ -106,8 +104,7 @@ private slots:
         QCOMPARE(office.files.value(acts).toInt(), 2);
         const QString paid = "select Frais || '/' || Payement || '/' || Medcin_id from Traitements where visite_id = " +
                              QString::number(visit) + " and Acte like 'Détartrage%'";
-        QCOMPARE(office.files.value(paid).toString(),
-                 QString("2500/1000/%1").arg(office.doctor));
+        QCOMPARE(office.files.value(paid).toString(), QString("2500/1000/%1").arg(office.doctor));
 
         // The visit list shows the new sums on the row that stays selected.
         QTRY_COMPARE(cellText(visits, 0, "SommeDeFrais"), QString("2500"));

@@ -19,8 +19,7 @@ class TestAppointmentPrinting : public QObject {
 
 private:
     // Clicks "Imprimer" and exports the preview's pages to a PDF file; returns the file's text.
-    static QString printToPdf(MainWindow* w, const QString& pdf)
-    {
+    static QString printToPdf(MainWindow* w, const QString& pdf) {
         std::unique_ptr<testsupport::ModalAnswer> saveAs;
         bool previewSeen = false;
         testsupport::ModalAnswer preview([&](QWidget* widget) {
@@ -60,8 +59,7 @@ private:
     }
 
 private slots:
-    void appointmentListToPdf()
-    {
+    void appointmentListToPdf() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext is not installed");
         Office office;
