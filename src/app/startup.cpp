@@ -5,6 +5,7 @@
 #include "app/settingskeys.h"
 #include "data/database.h"
 #include "data/sql.h"
+#include "mainwindow/mainwindow.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -23,11 +24,11 @@ namespace {
 constexpr char databasePassword[] = "MERVOLIKAST2017";
 
 // The one place where a logged-in user reaches the main window, on the open default connection; returns the
-// exit status of the event loop. Until the main window is part of the program, a successful login ends it
-// normally.
+// exit status of the event loop.
 int runMainWindow(int userId) {
-    Q_UNUSED(userId);
-    return 0;
+    MainWindow window(userId, QSqlDatabase::database());
+    window.show();
+    return QApplication::exec();
 }
 
 } // namespace

@@ -1,0 +1,169 @@
+// The appointment book: every appointment, narrowed by a search text and a day, with the states the
+// reception marks during the day, and its printed list.
+
+#include "mainwindow/mainwindow.h"
+
+#include "ui_mainwindow.h"
+
+#include "data/sql.h"
+#include "mainwindow/listcolumns.h"
+#include "printing/prescriptiondata.h"
+#include "printing/tdpreviewdialog.h"
+#include "widgets/dateformatdelegate.h"
+#include "widgets/delegate2.h"
+
+#include <QDate>
+#include <QDebug>
+#include <QHeaderView>
+#include <QPrinter>
+#include <QSqlRecord>
+#include <QSqlTableModel>
+
+void MainWindow::setupAppointmentModel() {
+    rendezvousModel = new QSqlTableModel(this);
+    rendezvousModel->setTable(QStringLiteral("vRendezvous"));
+    ui->tousRendezvousTableView->setModel(rendezvousModel);
+    ui->tousRendezvousTableView->setWindowTitle(tr("Table de tous les rendez-vous"));
+    rendezvousModel->setFilter(QStringLiteral(" rvdate =datevalue('") +
+                               QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral("')"));
+    rendezvousModel->select();
+    ui->tousRendezvousTableView->resizeColumnsToContents();
+    ui->tousRendezvousTableView->horizontalHeader()->setFont(listcolumns::headerFont());
+    ui->tousRendezvousTableView->verticalHeader()->setFont(listcolumns::headerFont());
+    ui->tousRendezvousTableView->setItemDelegateForColumn(
+        0, new DateFormatDelegate(QStringLiteral("dddd dd-MM-yyyy HH:mm"), 0, ui->tousRendezvousTableView));
+}
+
+void MainWindow::finishAppointmentView() {
+    QTableView* view = ui->tousRendezvousTableView;
+    view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
+    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &MainWindow::on_tableViewTousRDV_SelectionChanged);
+    for (const char* hidden : {"Num", "VDate", "RVNum"})
+        view->setColumnHidden(listcolumns::of(rendezvousModel, hidden), true);
+    view->setColumnHidden(listcolumns::of(rendezvousModel, "Etat"), false);
+}
+
+void MainWindow::startAppointmentBook() {
+    appointmentsReady = true;
+    ui->dateEdit->setDate(QDate::currentDate());
+    ui->checkBox->toggle();
+    ui->tousRendezvousTableView->setItemDelegateForColumn(listcolumns::of(rendezvousModel, "Etat"),
+                                                          new Delegate2(ui->tousRendezvousTableView));
+    ui->tousRendezvousTableView->resizeColumnsToContents();
+}
+
+void MainWindow::refreshAppointments() {
+    if (!appointmentsReady)
+        return;
+    const QString text = sql::quoted(ui->lineEdit->text());
+    ui->pushButtonAttente->setEnabled(false);
+    ui->pushButtonPresent->setEnabled(false);
+    ui->pushButtonAbsent->setEnabled(false);
+    ui->labelPatient->clear();
+    QString filter;
+    if (ui->checkBox->isChecked()) {
+        const QString day = ui->dateEdit->date().toString(QStringLiteral("dd-MM-yyyy"));
+        filter = QStringLiteral(" (Nom like '%") + text + QStringLiteral("%'  or traitement  like '%") + text +
+                 QStringLiteral("%' or Etat  like '%") + text + QStringLiteral("%' ) and  VDate Between datevalue('") +
+                 day + QStringLiteral("') And datevalue('") + day + QStringLiteral("') ");
+    } else {
+        filter = QStringLiteral("Nom like '%") + text + QStringLiteral("%'  or traitement  like '%") + text +
+                 QStringLiteral("%'  or Etat  like '%") + text + QStringLiteral("%' ");
+    }
+    rendezvousModel->setFilter(filter);
+    qDebug() << filter;
+    rendezvousModel->select();
+    QTableView* view = ui->tousRendezvousTableView;
+    view->resizeColumnsToContents();
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->setColumnWidth(1, 350);
+    view->selectRow(0);
+}
+
+void MainWindow::on_lineEdit_textChanged(const QString&) {
+    refreshAppointments();
+}
+
+void MainWindow::on_lineEdit_returnPressed() {
+    ui->tousRendezvousTableView->setFocus();
+    ui->tousRendezvousTableView->selectRow(0);
+}
+
+void MainWindow::on_checkBox_toggled(bool checked) {
+    ui->dateEdit->setEnabled(checked);
+    refreshAppointments();
+}
+
+void MainWindow::on_dateEdit_dateChanged(const QDate&) {
+    refreshAppointments();
+}
+
+void MainWindow::on_btnRefresh_clicked() {
+    refreshAppointments();
+}
+
+void MainWindow::on_tableViewTousRDV_SelectionChanged(const QModelIndex& current, const QModelIndex&) {
+    qDebug() << current.data().toString();
+    if (!current.isValid()) {
+        selectedAppointment = -1;
+        return;
+    }
+    ui->pushButtonAttente->setEnabled(true);
+    ui->pushButtonPresent->setEnabled(true);
+    ui->pushButtonAbsent->setEnabled(true);
+    const QSqlRecord row = rendezvousModel->record(current.row());
+    ui->labelPatient->setText(row.value(QStringLiteral("Nom")).toString() + QStringLiteral(" | ") +
+                              row.value(QStringLiteral("RVDate")).toDate().toString(QStringLiteral("dd/MM/yyyy")) +
+                              QStringLiteral(" | ") + row.value(QStringLiteral("Etat")).toString());
+    selectedAppointment = row.value(QStringLiteral("RVNum")).toInt();
+}
+
+void MainWindow::markAppointment(const QString& statement) {
+    const QModelIndex current = ui->tousRendezvousTableView->currentIndex();
+    if (!current.isValid())
+        return;
+    sql::exec(statement + QString::number(selectedAppointment));
+    const int row = current.row();
+    refreshAppointments();
+    ui->tousRendezvousTableView->selectRow(row);
+}
+
+void MainWindow::on_pushButtonAttente_clicked() {
+    markAppointment(QStringLiteral(" update Rendezvous  set  Etat = 'En attente'   where  rvNum = "));
+}
+
+void MainWindow::on_pushButtonPresent_clicked() {
+    markAppointment(QStringLiteral(" update Rendezvous  set  Etat = 'Présent'   where  rvNum = "));
+}
+
+void MainWindow::on_pushButtonAbsent_clicked() {
+    markAppointment(QStringLiteral(" update Rendezvous  set  Etat = 'Absent'   where  rvNum = "));
+}
+
+void MainWindow::on_tousRendezvousTableView_activated(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    const int patient = rendezvousModel->record(index.row()).value(QStringLiteral("Num")).toInt();
+    qDebug() << patient;
+    setCurrentPatient(patient);
+    ui->lineEditFiltreVisite->setFocus();
+    ui->actionVisite->trigger();
+}
+
+// A click only selects; activation (double click or Return) opens the patient.
+void MainWindow::on_tousRendezvousTableView_clicked(const QModelIndex&) {}
+
+// Printing is connected by hand to imprimerTousRVProc().
+void MainWindow::on_imprimerTousRVBtn_clicked() {}
+
+void MainWindow::imprimerTousRVProc() {
+    PrescriptionData data;
+    if (ui->checkBox->isChecked())
+        data.bodyText = ui->dateEdit->date().toString(QStringLiteral("dd/MM/yyyy"));
+    printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    TDPreviewDialog preview(0, data, ui->tousRendezvousTableView, printer.get(), this);
+    preview.setGrid(TDPreviewDialog::NoGrid);
+    if (preview.run() == QDialog::Accepted)
+        preview.printPages();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFont>
+#include <QSqlRecord>
+#include <QSqlTableModel>
+
+// Small helpers the main window's lists share.
+namespace listcolumns {
+
+// The position of a named column of a table model (-1 when the view has no such column).
+inline int of(const QSqlTableModel* model, const char* name) {
+    return model->record().indexOf(QLatin1String(name));
+}
+
+// The font of the lists' headers.
+inline QFont headerFont() {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSize(14);
+    return font;
+}
+
+} // namespace listcolumns

@@ -1,0 +1,273 @@
+#include "mainwindow/mainwindow.h"
+
+#include "ui_mainwindow.h"
+
+#include "accounting/sumformdialog.h"
+#include "app/settingskeys.h"
+#include "config/dialog.h"
+#include "config/dialogbackup.h"
+#include "data/sql.h"
+#include "printing/tdpreviewdialog.h"
+#include "visits/dialogvisite.h"
+
+#include <QCloseEvent>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QFile>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QSettings>
+#include <QSqlRecord>
+#include <QSqlTableModel>
+#include <QStatusBar>
+#include <QUrl>
+
+namespace {
+
+// The product's pages on the web: the about page that "Aide" opens in the browser.
+const char productHelpAddress[] = "https://kelvora.example/aide";
+
+const char statusBarStyle[] = "font: 14pt \"Times New Roman\"; color: rgb(85, 85, 255);";
+
+// The window's own text colours. They stand in the window's style sheet rather than on each widget: a widget
+// with a style sheet of its own inside a styled window loses the window's font.
+const char colourRules[] = R"(
+QCommandLinkButton#commandLinkButton { color: rgb(0, 0, 218); }
+QLineEdit#lineEditFiltreVisite { color: rgb(0, 0, 202); }
+QGroupBox#groupBox_7, QGroupBox#groupBox_7 QWidget { color: rgb(85, 0, 255); }
+QTableView#parVisiteTableView, QTableView#parVisiteTableView QWidget,
+QGroupBox#groupBox_7 QTableView#tousRendezvousTableView,
+QGroupBox#groupBox_7 QTableView#tousRendezvousTableView QWidget { color: rgb(0, 0, 0); }
+QLabel#userLabel { color: rgb(85, 0, 255); }
+)";
+
+} // namespace
+
+MainWindow::MainWindow(int user, QSqlDatabase connection, QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), userId(user), database(std::move(connection)) {
+    ui->setupUi(this);
+    QString sheet;
+    QFile style(QStringLiteral(":/styles/mainwindow.qss"));
+    if (style.open(QIODevice::ReadOnly))
+        sheet = QString::fromUtf8(style.readAll());
+    setStyleSheet(sheet + QLatin1String(colourRules));
+    connect(ui->actionQuitter, &QAction::triggered, this, &QWidget::close);
+    connect(ui->actionQuitter_2, &QAction::triggered, this, &QWidget::close);
+    connect(ui->actionReduire, &QAction::triggered, this, &QWidget::showMinimized);
+    connect(ui->comboBox, &QComboBox::currentIndexChanged, this,
+            [this](int index) { on_comboBox_currentIndexChanged(ui->comboBox->itemText(index)); });
+    connect(ui->comboBox, &QComboBox::textActivated, this, &MainWindow::on_comboBox_activated);
+    connect(ui->comboBoxSoinProthese, &QComboBox::currentIndexChanged, this, [this](int index) {
+        on_comboBoxSoinProthese_currentIndexChanged(ui->comboBoxSoinProthese->itemText(index));
+    });
+    connect(ui->comboBoxSoinProthese, &QComboBox::textActivated, this, &MainWindow::on_comboBoxSoinProthese_activated);
+    connect(ui->imprimerTousRVBtn, &QPushButton::clicked, this, &MainWindow::imprimerTousRVProc);
+    ui->tabWidget_2->setCurrentIndex(0);
+
+    auto* bar = new QStatusBar(this);
+    bar->setStyleSheet(QString::fromLatin1(statusBarStyle));
+    setStatusBar(bar);
+    ui->statusBar = bar;
+
+    visitPanel = new DialogVisite(0, 8, 80);
+    visitPanel->setMinimumSize(200, 200);
+    visitPanel->userId = userId;
+    ui->groupBoxActes->layout()->addWidget(visitPanel);
+    visitPanel->clearVisite();
+
+    QSqlQuery userRow;
+    sql::exec(userRow, QStringLiteral("select * from user where id =") + QString::number(userId));
+    const bool userFound = userRow.next();
+    userName = userFound ? userRow.value(QStringLiteral("Name")).toString() : QString();
+    userLabel = new QLabel(ui->toolBar_2);
+    userLabel->setObjectName(QStringLiteral("userLabel"));
+    QFont labelFont = ui->toolBar_2->font();
+    labelFont.setPointSize(14);
+    userLabel->setFont(labelFont);
+    ui->toolBar_2->addWidget(userLabel);
+    retranslateFrame();
+
+    setupVisitModels();
+
+    roleName = QStringLiteral("medecin");
+    userRole = userFound ? userRow.value(QStringLiteral("Role")).toInt() : 0;
+    qDebug() << "Role " << userRole;
+    applyRole();
+
+    updateAges();
+
+    connect(ui->actionA_propos_de_Kelvora, &QAction::triggered, this, &MainWindow::aProposProc);
+    connect(ui->actionAide, &QAction::triggered, this, &MainWindow::aideProc);
+    connect(ui->actionSauvegarde, &QAction::triggered, this, &MainWindow::backupProc);
+    connect(ui->actionListe_des_diagnostiques, &QAction::triggered, this, &MainWindow::dialogBox);
+    connect(ui->actionRECHERCHE, &QAction::triggered, this, &MainWindow::selectRechercheTab);
+    connect(ui->actionVisite, &QAction::triggered, this, &MainWindow::selectVisiteTab);
+    connect(ui->actionVisites, &QAction::triggered, this, &MainWindow::selectVisitesTab);
+    connect(ui->actionRendez_vous, &QAction::triggered, this, &MainWindow::selectRendez_vousTab);
+    connect(ui->actionTous_les_Rendez_vous, &QAction::triggered, this, &MainWindow::selectTousRendez_vousTab);
+    connect(ui->actionClient, &QAction::triggered, this, &MainWindow::laSommeProc);
+    connect(ui->tabWidget_2, &QTabWidget::currentChanged, this, &MainWindow::updateToolBar);
+
+    setupAllVisitsModel();
+    setupAppointmentModel();
+
+    const int newest = newestPatientNum();
+    qDebug() << "numPatient" << newest;
+    setCurrentPatient(newest);
+
+    finishVisitViews();
+    finishAppointmentView();
+    ui->actionVisite->trigger();
+    ui->tableViewVisite->selectRow(0);
+    QSettings settings(QString::fromLatin1(settingskeys::windowOrganization),
+                       QString::fromLatin1(settingskeys::windowApplication));
+    restoreGeometry(settings.value(QString::fromLatin1(settingskeys::mainWindowGeometry)).toByteArray());
+    restoreState(settings.value(QString::fromLatin1(settingskeys::mainWindowState)).toByteArray(), 0);
+
+    startAppointmentBook();
+    connect(visitPanel, &DialogVisite::refreshVisit, this, &MainWindow::selectModelVisit);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::applyRole() {
+    // The page's one large area grows: the visit area, or the calendar where it stands instead.
+    ui->gridLayout_5->setRowStretch(3, userRole == 4 ? 1 : 0);
+    ui->gridLayout_5->setRowStretch(4, userRole == 4 ? 0 : 1);
+    if (userRole <= 2) {
+        ui->label->hide();
+        ui->label_2->hide();
+        return;
+    }
+    ui->groupBox->hide();
+    ui->actionListe_des_diagnostiques->setEnabled(false);
+    ui->actionSauvegarde->setEnabled(false);
+    ui->actionClient->setEnabled(false);
+    roleName = QStringLiteral("reception");
+    ui->btnNewVisite->setEnabled(false);
+    ui->btnModifierVisite->setEnabled(false);
+    ui->btnSuppVisite->setEnabled(false);
+    const QSqlRecord columns = visitesModel->record();
+    for (const char* name : {"Diagnostique", "SommeDeFrais", "SommeDePayement"})
+        ui->tableViewVisite->setColumnHidden(columns.indexOf(QLatin1String(name)), true);
+    if (userRole == 4)
+        ui->frameDossier->hide();
+    else
+        ui->label->hide();
+}
+
+void MainWindow::retranslateFrame() {
+    userLabel->setText(tr("L'utilisateur: ") + userName + QStringLiteral("   "));
+    ui->tousRendezvousTableView->setWindowTitle(tr("Table de tous les rendez-vous"));
+    showPatientName();
+}
+
+void MainWindow::selectVisiteTab() {
+    if (!ui->actionVisite->isChecked())
+        ui->actionVisite->setChecked(true);
+    ui->tabWidget_2->setCurrentIndex(0);
+    ui->actionRECHERCHE->setChecked(false);
+    ui->actionVisites->setChecked(false);
+    ui->actionRendez_vous->setChecked(false);
+    ui->actionTous_les_Rendez_vous->setChecked(false);
+    ui->lineEditFiltreVisite->setFocus();
+}
+
+void MainWindow::selectVisitesTab() {
+    if (!ui->actionVisites->isChecked())
+        ui->actionVisites->setChecked(true);
+    ui->tabWidget_2->setCurrentIndex(1);
+    ui->actionVisite->setChecked(false);
+    ui->actionTous_les_Rendez_vous->setChecked(false);
+    ui->lineEditParVisite->setFocus();
+}
+
+void MainWindow::selectRendez_vousTab() {
+    if (!ui->actionRendez_vous->isChecked())
+        ui->actionRendez_vous->setChecked(true);
+    ui->tabWidget_2->setCurrentIndex(2);
+    ui->actionRECHERCHE->setChecked(false);
+    ui->actionVisites->setChecked(false);
+    ui->actionTous_les_Rendez_vous->setChecked(false);
+}
+
+void MainWindow::selectTousRendez_vousTab() {
+    if (!ui->actionTous_les_Rendez_vous->isChecked())
+        ui->actionTous_les_Rendez_vous->setChecked(true);
+    ui->tabWidget_2->setCurrentIndex(2);
+    ui->actionVisites->setChecked(false);
+    ui->actionRECHERCHE->setChecked(false);
+    ui->actionVisite->setChecked(false);
+    ui->actionRendez_vous->setChecked(false);
+    ui->lineEdit->setFocus();
+}
+
+void MainWindow::updateToolBar(int index) {
+    qDebug() << "updateToolBar(int index) " << index;
+    switch (index) {
+    case 0:
+        ui->actionVisite->setChecked(true);
+        ui->actionVisites->setChecked(false);
+        ui->actionTous_les_Rendez_vous->setChecked(false);
+        break;
+    case 1:
+        ui->actionVisite->setChecked(false);
+        ui->actionVisites->setChecked(true);
+        ui->actionTous_les_Rendez_vous->setChecked(false);
+        break;
+    case 2:
+        ui->actionVisite->setChecked(false);
+        ui->actionVisites->setChecked(false);
+        ui->actionTous_les_Rendez_vous->setChecked(true);
+        break;
+    default: // the help page leaves the marks as they are
+        break;
+    }
+}
+
+void MainWindow::dialogBox() {
+    optionsDialog = std::make_unique<Dialog>(userRole);
+    optionsDialog->exec();
+}
+
+void MainWindow::backupProc() {
+    DialogBackup backup;
+    backup.exec();
+}
+
+void MainWindow::laSommeProc() {
+    sumFormDialog sums(userId);
+    sums.exec();
+}
+
+void MainWindow::aProposProc() {
+    QMessageBox box(QMessageBox::Information, tr("About  Kelvora 1.4"),
+                    QStringLiteral(" <font size = 5 color =\"blue\">\n") +
+                        tr("C'est une application de gestion d'un cabinet dentaire") +
+                        tr("<br><br>Kelvora 1.4 — conçu et réalisé par l'équipe Kelvora.<br>"
+                           "Aide et nouvelles : kelvora.example") +
+                        QStringLiteral("</font> "),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+void MainWindow::aideProc() {
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(productHelpAddress)));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    database.close();
+    QSettings settings(QString::fromLatin1(settingskeys::windowOrganization),
+                       QString::fromLatin1(settingskeys::windowApplication));
+    settings.setValue(QString::fromLatin1(settingskeys::mainWindowGeometry), saveGeometry());
+    settings.setValue(QString::fromLatin1(settingskeys::mainWindowState), saveState(0));
+    event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        retranslateFrame();
+    }
+}

@@ -1,0 +1,126 @@
+// The patient page: which patient is current, and the buttons that find, create, open and book him.
+
+#include "mainwindow/mainwindow.h"
+
+#include "ui_mainwindow.h"
+
+#include "appointments/dialogpatientrv.h"
+#include "appointments/dialogrendezvous.h"
+#include "data/sql.h"
+#include "patients/dialogaddupdatepatient.h"
+#include "patients/dialogfindpatient.h"
+#include "visits/dialogvisite.h"
+
+#include <QDate>
+#include <QDebug>
+#include <QKeySequence>
+#include <QSqlError>
+#include <QSqlTableModel>
+
+int MainWindow::newestPatientNum() {
+    QSqlQuery newest;
+    sql::exec(newest, QStringLiteral("select * from  Patients order by num DESC"));
+    const int num = newest.next() ? newest.value(QStringLiteral("Num")).toInt() : 0;
+    qDebug() << newest.lastQuery() << newest.lastError().text();
+    return num;
+}
+
+void MainWindow::setCurrentPatient(int patientNum) {
+    numPatient = patientNum;
+    if (patientNum == 0) {
+        numPatient = newestPatientNum();
+        qDebug() << "numPatient = " << numPatient;
+    } else {
+        qDebug() << "numPatient " << patientNum;
+    }
+    remplirForm();
+    patientFilter = QStringLiteral(" PatientNum = ") + QString::number(numPatient);
+    // A search typed for the previous patient would no longer describe the list.
+    const QSignalBlocker quiet(ui->lineEditFiltreVisite);
+    ui->lineEditFiltreVisite->clear();
+    refreshVisitList(QString());
+    ui->lineEditFiltreVisite->setFocus();
+}
+
+void MainWindow::remplirForm() {
+    sql::exec(queryPatient, QStringLiteral("select * from Patients where num=") + QString::number(numPatient));
+    patientName = queryPatient.next() ? queryPatient.value(QStringLiteral("Nom")).toString() : QString();
+    qDebug() << patientName;
+    showPatientName();
+}
+
+void MainWindow::showPatientName() {
+    // An ampersand in a name is shown as itself, not as a mnemonic; the button keeps answering F2.
+    QString shown = patientName;
+    shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+    ui->commandLinkButton->setText(shown);
+    ui->commandLinkButton->setShortcut(QKeySequence(Qt::Key_F2));
+}
+
+void MainWindow::updateAges() {
+    sql::exec(QStringLiteral("UPDATE Patients SET age=") + QString::number(QDate::currentDate().year()) +
+              QStringLiteral("-annee"));
+}
+
+void MainWindow::on_pushButtonNewPatient_clicked() {
+    {
+        DialogAddUpdatePatient form(0, userId, roleName);
+        form.exec();
+    }
+    const int newest = newestPatientNum();
+    qDebug() << "numPatient" << newest;
+    setCurrentPatient(newest);
+}
+
+void MainWindow::on_commandLinkButton_clicked() {
+    qDebug() << "F4";
+    bool accepted = false;
+    {
+        DialogAddUpdatePatient form(numPatient, userId, roleName);
+        accepted = form.exec() == QDialog::Accepted;
+    }
+    if (accepted)
+        setCurrentPatient(numPatient);
+    ui->lineEditFiltreVisite->setFocus();
+}
+
+void MainWindow::runPatientSearch() {
+    DialogFindPatient search(userId);
+    // Accepting without a chosen row keeps the current patient.
+    if (search.exec() == QDialog::Accepted && search.selectedPatientNum() > 0)
+        numPatient = search.selectedPatientNum();
+}
+
+void MainWindow::on_commandLinkButton_2_clicked() {
+    runPatientSearch();
+    visitPanel->clearVisite();
+    setCurrentPatient(numPatient);
+    ui->lineEditFiltreVisite->setFocus();
+}
+
+void MainWindow::selectRechercheTab() {
+    runPatientSearch();
+    setCurrentPatient(numPatient);
+    ui->lineEditFiltreVisite->setFocus();
+}
+
+void MainWindow::on_newRendezVousBtn_clicked() {
+    bool accepted = false;
+    {
+        DialogPatientRV booking(userId, numPatient, 0);
+        accepted = booking.exec() == QDialog::Accepted;
+    }
+    if (accepted) {
+        rendezvousModel->select();
+        ui->tousRendezvousTableView->resizeColumnsToContents();
+    }
+}
+
+void MainWindow::on_listeRendezVousBtn_clicked() {
+    {
+        DialogRendezVous appointments(numPatient, userRole, userId);
+        appointments.exec();
+    }
+    rendezvousModel->select();
+    refreshAppointments();
+}
