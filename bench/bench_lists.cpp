@@ -25,8 +25,7 @@ const int visitCount = 200000;
 const int actCount = 500000;
 const int appointmentCount = 100000;
 
-void fill()
-{
+void fill() {
     QStringList first = {"Ali", "Élodie", "Karim", "Nadia", "Sofiane", "Amel", "Yacine", "Meriem", "Seán", "Inès"};
     QStringList last = {"Benali", "Durand", "O'Brien", "Haddad", "Lefèvre", "Mansouri", "Rahmani", "Saïdi"};
     auto* random = QRandomGenerator::global();
@@ -49,8 +48,9 @@ void fill()
     for (int i = 0; i < visitCount; ++i) {
         query.addBindValue(1 + random->bounded(patientCount));
         query.addBindValue(random->bounded(5) == 0 ? "PROTHESE" : "SOINS");
-        query.addBindValue(QDateTime(QDate(2005, 1, 1).addDays(random->bounded(7300)), QTime(8 + random->bounded(10), 0))
-                               .toString("dd-MM-yyyy HH:mm"));
+        query.addBindValue(
+            QDateTime(QDate(2005, 1, 1).addDays(random->bounded(7300)), QTime(8 + random->bounded(10), 0))
+                .toString("dd-MM-yyyy HH:mm"));
         query.addBindValue("Douleur dentaire");
         query.exec();
     }
@@ -58,8 +58,8 @@ void fill()
                   "values (?, ?, ?, ?, ?, ?)");
     for (int i = 0; i < actCount; ++i) {
         query.addBindValue(1 + random->bounded(visitCount));
-        query.addBindValue(QDateTime(QDate(2005, 1, 1).addDays(random->bounded(7300)), QTime(9, 30))
-                               .toString("dd-MM-yyyy HH:mm"));
+        query.addBindValue(
+            QDateTime(QDate(2005, 1, 1).addDays(random->bounded(7300)), QTime(9, 30)).toString("dd-MM-yyyy HH:mm"));
         query.addBindValue("Extraction");
         query.addBindValue(1000 + random->bounded(5000));
         query.addBindValue(random->bounded(5000));
@@ -79,16 +79,14 @@ void fill()
 }
 
 // Processor time of this thread in milliseconds: steadier than wall time on a shared machine.
-double cpuMilliseconds()
-{
+double cpuMilliseconds() {
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
 // Milliseconds to filter a table model and read every row, as a list view does when it is shown.
-double timeModel(const QString& table, const QString& filter, int* rows)
-{
+double timeModel(const QString& table, const QString& filter, int* rows) {
     const double start = cpuMilliseconds();
     QSqlTableModel model;
     model.setTable(table);
@@ -100,8 +98,7 @@ double timeModel(const QString& table, const QString& filter, int* rows)
     return cpuMilliseconds() - start;
 }
 
-void report(const char* what, const QString& table, const QString& filter)
-{
+void report(const char* what, const QString& table, const QString& filter) {
     int rows = 0;
     double best = 1e12;
     for (int i = 0; i < 3; ++i)
@@ -109,10 +106,10 @@ void report(const char* what, const QString& table, const QString& filter)
     std::printf("%-40s %9.1f ms cpu  %7d rows\n", what, best, rows);
 }
 
-QString findPatientFilter(const QString& text)
-{
+QString findPatientFilter(const QString& text) {
     const QStringList words = sql::quoted(text).split(' ');
-    const QStringList columns = {"n°dossier", "nom", "Antecedent_G", "Antecedent_L", "Adresse", "Tel", "annee", "autres"};
+    const QStringList columns = {"n°dossier", "nom", "Antecedent_G", "Antecedent_L",
+                                 "Adresse",   "Tel", "annee",        "autres"};
     QStringList groups;
     for (const QString& column : columns) {
         QStringList group;
@@ -125,8 +122,7 @@ QString findPatientFilter(const QString& text)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QLoggingCategory::setFilterRules("kelvora.sql.debug=false");
     QTemporaryDir dir;

@@ -9,8 +9,7 @@ Q_LOGGING_CATEGORY(lcDatabase, "kelvora.database")
 
 namespace database {
 
-QString pathFromConnectionString(const QString& connectionString)
-{
+QString pathFromConnectionString(const QString& connectionString) {
     const QString key = QStringLiteral("dbq=");
     const int start = connectionString.indexOf(key, 0, Qt::CaseInsensitive);
     if (start < 0)
@@ -20,8 +19,7 @@ QString pathFromConnectionString(const QString& connectionString)
     return connectionString.mid(from, end < 0 ? -1 : end - from);
 }
 
-QString checkFile(const QString& path)
-{
+QString checkFile(const QString& path) {
     if (path.isEmpty())
         return QStringLiteral("no database file given");
     const QFileInfo info(path);
@@ -40,15 +38,13 @@ QString checkFile(const QString& path)
     return {};
 }
 
-QSqlDatabase addDefaultConnection()
-{
+QSqlDatabase addDefaultConnection() {
     if (QSqlDatabase::contains(QSqlDatabase::defaultConnection))
         closeDefaultConnection();
     return QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
 }
 
-bool open(QSqlDatabase& db)
-{
+bool open(QSqlDatabase& db) {
     const QString path = pathFromConnectionString(db.databaseName());
     const QString problem = checkFile(path);
     if (!problem.isEmpty()) {
@@ -68,16 +64,14 @@ bool open(QSqlDatabase& db)
     return true;
 }
 
-QString openFilePath()
-{
+QString openFilePath() {
     if (!QSqlDatabase::contains(QSqlDatabase::defaultConnection))
         return {};
     const QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
     return db.isOpen() ? db.databaseName() : QString();
 }
 
-void closeDefaultConnection()
-{
+void closeDefaultConnection() {
     {
         QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
         if (db.isOpen())

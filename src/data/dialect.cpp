@@ -14,8 +14,7 @@
 
 namespace {
 
-bool isDigits(const char* text, int from, int count)
-{
+bool isDigits(const char* text, int from, int count) {
     for (int i = from; i < from + count; ++i)
         if (text[i] < '0' || text[i] > '9')
             return false;
@@ -23,8 +22,7 @@ bool isDigits(const char* text, int from, int count)
 }
 
 // 'dd-MM-yyyy', 'dd/MM/yyyy' or 'yyyy-MM-dd', a time part allowed after it, to 'yyyy-MM-dd'.
-bool toIsoDay(const char* text, int length, char out[11])
-{
+bool toIsoDay(const char* text, int length, char out[11]) {
     if (length < 10)
         return false;
     if (isDigits(text, 0, 4) && text[4] == '-' && isDigits(text, 5, 2) && text[7] == '-' && isDigits(text, 8, 2)) {
@@ -47,8 +45,7 @@ bool toIsoDay(const char* text, int length, char out[11])
     return month >= 1 && month <= 12 && day >= 1 && day <= 31;
 }
 
-void datevalueFunction(sqlite3_context* context, int, sqlite3_value** argv)
-{
+void datevalueFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
     char day[11];
     if (text && toIsoDay(text, sqlite3_value_bytes(argv[0]), day))
@@ -57,8 +54,7 @@ void datevalueFunction(sqlite3_context* context, int, sqlite3_value** argv)
         sqlite3_result_null(context);
 }
 
-bool isAscii(const unsigned char* text, int length)
-{
+bool isAscii(const unsigned char* text, int length) {
     for (int i = 0; i < length; ++i)
         if (text[i] >= 0x80)
             return false;
@@ -68,8 +64,7 @@ bool isAscii(const unsigned char* text, int length)
 // Matches a folded pattern against a text whose characters fold() brings to the pattern's case:
 // '%' any run, '_' one character, the escape character before a literal one.
 template <typename Ch, typename Fold>
-bool likeMatch(const Ch* p, size_t pn, const Ch* s, size_t sn, bool hasEscape, Ch escape, Fold fold)
-{
+bool likeMatch(const Ch* p, size_t pn, const Ch* s, size_t sn, bool hasEscape, Ch escape, Fold fold) {
     size_t pi = 0, si = 0;
     size_t starP = std::string::npos, starS = 0;
     while (si < sn) {
@@ -103,11 +98,14 @@ bool likeMatch(const Ch* p, size_t pn, const Ch* s, size_t sn, bool hasEscape, C
     return pi == pn;
 }
 
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-char32_t sameChar(char32_t c) { return c; }
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+char32_t sameChar(char32_t c) {
+    return c;
+}
 
-std::string asciiFolded(const unsigned char* text, int length)
-{
+std::string asciiFolded(const unsigned char* text, int length) {
     std::string result(reinterpret_cast<const char*>(text), size_t(length));
     for (char& c : result)
         if (c >= 'A' && c <= 'Z')
@@ -116,8 +114,7 @@ std::string asciiFolded(const unsigned char* text, int length)
 }
 
 // Decodes UTF-8 and folds the letter case of every character into out (reused, so no allocation per row).
-void unicodeFoldedInto(const unsigned char* text, int length, std::u32string& out)
-{
+void unicodeFoldedInto(const unsigned char* text, int length, std::u32string& out) {
     out.clear();
     for (int i = 0; i < length;) {
         const unsigned char c = text[i];
@@ -141,8 +138,7 @@ void unicodeFoldedInto(const unsigned char* text, int length, std::u32string& ou
     }
 }
 
-std::u32string unicodeFolded(const unsigned char* text, int length)
-{
+std::u32string unicodeFolded(const unsigned char* text, int length) {
     std::u32string result;
     unicodeFoldedInto(text, length, result);
     return result;
@@ -151,8 +147,7 @@ std::u32string unicodeFolded(const unsigned char* text, int length)
 // The forms in which a user types a stored date-time 'yyyy-MM-ddTHH:mm:ss': 'dd-MM-yyyy HH:mm' and
 // 'dd/MM/yyyy HH:mm:ss' (a stored day alone gives 'dd-MM-yyyy' and 'dd/MM/yyyy'). Returns the length of the
 // forms written into the two buffers, or 0 when the value is no date-time.
-int typedDateForms(const unsigned char* value, int length, char dashed[20], char slashed[20])
-{
+int typedDateForms(const unsigned char* value, int length, char dashed[20], char slashed[20]) {
     const auto* text = reinterpret_cast<const char*>(value);
     if (length < 10 || !isDigits(text, 0, 4) || text[4] != '-' || !isDigits(text, 5, 2) || text[7] != '-' ||
         !isDigits(text, 8, 2))
@@ -188,10 +183,11 @@ struct FoldedPattern {
     std::u32string unicodeText;
 };
 
-void deletePattern(void* pattern) { delete static_cast<FoldedPattern*>(pattern); }
+void deletePattern(void* pattern) {
+    delete static_cast<FoldedPattern*>(pattern);
+}
 
-void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
-{
+void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     const auto* patternText = sqlite3_value_text(argv[0]);
     const auto* valueText = sqlite3_value_text(argv[1]);
     if (!patternText || !valueText) {
@@ -205,7 +201,8 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
     char32_t escape = 0;
     if (argc == 3) {
         const auto* escapeText = sqlite3_value_text(argv[2]);
-        const QString escapeString = escapeText ? QString::fromUtf8(reinterpret_cast<const char*>(escapeText)) : QString();
+        const QString escapeString =
+            escapeText ? QString::fromUtf8(reinterpret_cast<const char*>(escapeText)) : QString();
         if (escapeString.size() != 1) {
             sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
             return;
@@ -257,8 +254,7 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
 
 namespace database {
 
-bool installDialect(QSqlDatabase& db)
-{
+bool installDialect(QSqlDatabase& db) {
     const QVariant handle = db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
         return false;

@@ -7,16 +7,14 @@
 
 namespace schema {
 
-QString text()
-{
+QString text() {
     QFile file(QStringLiteral(":/data/schema.sql"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());
 }
 
-QString createDatabaseFile(const QString& path)
-{
+QString createDatabaseFile(const QString& path) {
     if (path.isEmpty())
         return QStringLiteral("no file given");
     if (QFileInfo::exists(path))
@@ -27,8 +25,7 @@ QString createDatabaseFile(const QString& path)
 
     sqlite3* db = nullptr;
     const QByteArray fileName = path.toUtf8();
-    if (sqlite3_open_v2(fileName.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-        SQLITE_OK) {
+    if (sqlite3_open_v2(fileName.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
         const QString error = QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_close(db);
         return error;

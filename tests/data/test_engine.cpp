@@ -18,8 +18,7 @@ class TestEngine : public QObject {
     Q_OBJECT
 
 private:
-    static QStringList column(const QString& statement)
-    {
+    static QStringList column(const QString& statement) {
         QStringList values;
         QSqlQuery query;
         if (sql::exec(query, statement))
@@ -29,8 +28,7 @@ private:
     }
 
 private slots:
-    void opensOnlyExistingSqliteFiles()
-    {
+    void opensOnlyExistingSqliteFiles() {
         QTemporaryDir dir;
         const QString missing = dir.filePath("database/data.mdb");
         QSqlDatabase db = database::addDefaultConnection();
@@ -60,8 +58,7 @@ private slots:
         database::closeDefaultConnection();
     }
 
-    void connectionStringPath()
-    {
+    void connectionStringPath() {
         QCOMPARE(database::pathFromConnectionString("Driver={Microsoft Access Driver (*.mdb)};Dbq=database/data.mdb;"),
                  QString("database/data.mdb"));
         QCOMPARE(database::pathFromConnectionString("Driver={x};Dbq=/tmp/Cabinet é/data.mdb;"),
@@ -69,16 +66,14 @@ private slots:
         QCOMPARE(database::pathFromConnectionString("Driver={x};Dbq=;"), QString());
     }
 
-    void quotingAndAdaptation()
-    {
+    void quotingAndAdaptation() {
         QCOMPARE(sql::quoted("O'Brien"), QString("O''Brien"));
         QCOMPARE(sql::quoted("''"), QString("''''"));
         QCOMPARE(sql::adapted("Sum([Traitements]![Frais]-[Traitements]![Payement])"),
                  QString("Sum([Traitements].[Frais]-[Traitements].[Payement])"));
     }
 
-    void datevalueAndChronologicalDates()
-    {
+    void datevalueAndChronologicalDates() {
         TempOffice office;
         QVERIFY(office.isValid());
         QCOMPARE(office.value("select datevalue('05-03-2024')").toString(), QString("2024-03-05"));
@@ -87,7 +82,8 @@ private slots:
 
         QVERIFY(office.exec("insert into Visites (PatientNum, Type, VDate) values (1, 'SOINS', '05-03-2024 10:30')"));
         QVERIFY(office.exec("insert into Visites (PatientNum, Type, VDate) values (1, 'SOINS', '28-12-2023 09:05')"));
-        QVERIFY(office.exec("insert into Visites (PatientNum, Type, VDate) values (1, 'SOINS', '01-04-2024 08:00:15')"));
+        QVERIFY(
+            office.exec("insert into Visites (PatientNum, Type, VDate) values (1, 'SOINS', '01-04-2024 08:00:15')"));
         QCOMPARE(column("select VDate from Visites order by VDate"),
                  QStringList({"2023-12-28T09:05:00", "2024-03-05T10:30:00", "2024-04-01T08:00:15"}));
         QCOMPARE(column("select count(*) from Visites where date(VDate) Between datevalue('01-01-2024') And "
@@ -103,8 +99,7 @@ private slots:
         QCOMPARE(query.value(0).toDateTime(), QDateTime(QDate(2023, 12, 28), QTime(9, 5)));
     }
 
-    void likeIgnoresCaseAndMatchesTypedDates()
-    {
+    void likeIgnoresCaseAndMatchesTypedDates() {
         TempOffice office;
         QVERIFY(office.exec("insert into Patients (Nom) values ('Élodie Durand')"));
         QVERIFY(office.exec("insert into Patients (Nom) values ('O''Brien Seán')"));
@@ -123,8 +118,7 @@ private slots:
         QCOMPARE(column("select count(*) from Visites where VDate like '%06-03%'"), QStringList({"0"}));
     }
 
-    void namesCompareWithoutCase()
-    {
+    void namesCompareWithoutCase() {
         TempOffice office;
         QVERIFY(office.exec("insert into user (Name, Password, Role) values ('Admin', 'Secret', 1)"));
         QVERIFY(office.exec("insert into acte (Acte, Frais) values ('Détartrage', 2000)"));
@@ -133,8 +127,7 @@ private slots:
         QCOMPARE(column("select count(*) from user where Password='secret'"), QStringList({"0"}));
     }
 
-    void viewsReturnTheirColumnsAndWholeSums()
-    {
+    void viewsReturnTheirColumnsAndWholeSums() {
         TempOffice office;
         QVERIFY(office.exec("insert into user (Name, Role) values ('dr', 1)"));
         QVERIFY(office.exec("insert into Patients (Nom, Age) values ('Ali', 34)"));
@@ -179,8 +172,7 @@ private slots:
         QCOMPARE(patients.record().fieldName(1), QString("Nom"));
     }
 
-    void deletingAVisiteDeletesItsActsButAPatientKeepsHisVisits()
-    {
+    void deletingAVisiteDeletesItsActsButAPatientKeepsHisVisits() {
         TempOffice office;
         QVERIFY(office.exec("insert into Patients (Nom) values ('Ali')"));
         QVERIFY(office.exec("insert into Visites (PatientNum, Type, VDate) values (1, 'SOINS', '05-03-2024 10:30')"));
@@ -194,8 +186,7 @@ private slots:
         QCOMPARE(column("select count(*) from vSoinsProthese"), QStringList({"0"}));
     }
 
-    void failedStatementReportsFailure()
-    {
+    void failedStatementReportsFailure() {
         TempOffice office;
         QSqlQuery query;
         QVERIFY(!sql::exec(query, "select * from no_such_table"));

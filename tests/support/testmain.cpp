@@ -13,14 +13,12 @@
 
 namespace testsupport {
 
-static std::map<std::string, TestFactory>& registry()
-{
+static std::map<std::string, TestFactory>& registry() {
     static std::map<std::string, TestFactory> tests;
     return tests;
 }
 
-bool registerTest(const char* name, TestFactory factory)
-{
+bool registerTest(const char* name, TestFactory factory) {
     registry()[name] = std::move(factory);
     return true;
 }
@@ -29,8 +27,7 @@ bool registerTest(const char* name, TestFactory factory)
 
 Q_IMPORT_PLUGIN(WindowsModernStylePlugin)
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Never the user's own settings: a fresh folder for every run, whatever the caller set.

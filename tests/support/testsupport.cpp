@@ -18,8 +18,7 @@
 
 namespace testsupport {
 
-TempOffice::TempOffice()
-{
+TempOffice::TempOffice() {
     if (!folder.isValid())
         return;
     QDir(folder.path()).mkpath(QStringLiteral("database"));
@@ -38,42 +37,43 @@ TempOffice::TempOffice()
     valid = database::open(db);
 }
 
-TempOffice::~TempOffice()
-{
+TempOffice::~TempOffice() {
     database::closeDefaultConnection();
     if (!previousDir.isEmpty())
         QDir::setCurrent(previousDir);
 }
 
-QString TempOffice::databasePath() const { return folder.path() + QStringLiteral("/database/data.mdb"); }
+QString TempOffice::databasePath() const {
+    return folder.path() + QStringLiteral("/database/data.mdb");
+}
 
-bool TempOffice::exec(const QString& statement) { return sql::exec(statement); }
+bool TempOffice::exec(const QString& statement) {
+    return sql::exec(statement);
+}
 
-QVariant TempOffice::value(const QString& statement)
-{
+QVariant TempOffice::value(const QString& statement) {
     QSqlQuery query;
     if (!sql::exec(query, statement) || !query.next())
         return {};
     return query.value(0);
 }
 
-qint64 TempOffice::lastInsertId() { return value(QStringLiteral("select last_insert_rowid()")).toLongLong(); }
+qint64 TempOffice::lastInsertId() {
+    return value(QStringLiteral("select last_insert_rowid()")).toLongLong();
+}
 
-void TempOffice::writeResource(const QString& name, const QByteArray& content)
-{
+void TempOffice::writeResource(const QString& name, const QByteArray& content) {
     QFile file(folder.path() + QStringLiteral("/resources/") + name);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(content);
 }
 
 ModalAnswer::ModalAnswer(std::function<void(QWidget*)> action, int timeoutMs)
-    : action(std::move(action)), remaining(timeoutMs)
-{
+    : action(std::move(action)), remaining(timeoutMs) {
     QTimer::singleShot(20, this, [this] { poll(); });
 }
 
-void ModalAnswer::poll()
-{
+void ModalAnswer::poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal && modal->isVisible()) {
         if (auto* box = qobject_cast<QMessageBox*>(modal))
@@ -87,14 +87,12 @@ void ModalAnswer::poll()
         QTimer::singleShot(20, this, [this] { poll(); });
 }
 
-static QString withoutMnemonic(QString text)
-{
+static QString withoutMnemonic(QString text) {
     text.remove(QLatin1Char('&'));
     return text.trimmed();
 }
 
-std::unique_ptr<ModalAnswer> answerMessageBox(const QString& buttonText)
-{
+std::unique_ptr<ModalAnswer> answerMessageBox(const QString& buttonText) {
     return std::make_unique<ModalAnswer>([buttonText](QWidget* widget) {
         auto* box = qobject_cast<QMessageBox*>(widget);
         if (!box) {
@@ -117,8 +115,7 @@ std::unique_ptr<ModalAnswer> answerMessageBox(const QString& buttonText)
     });
 }
 
-std::unique_ptr<ModalAnswer> rejectNextDialog()
-{
+std::unique_ptr<ModalAnswer> rejectNextDialog() {
     return std::make_unique<ModalAnswer>([](QWidget* widget) {
         if (auto* dialog = qobject_cast<QDialog*>(widget))
             dialog->reject();
@@ -127,8 +124,7 @@ std::unique_ptr<ModalAnswer> rejectNextDialog()
     });
 }
 
-QString grabToFile(QWidget* widget, const QString& name)
-{
+QString grabToFile(QWidget* widget, const QString& name) {
     const QString dir = qEnvironmentVariable("KELVORA_BINARY_DIR", QDir::tempPath()) + QStringLiteral("/screenshots");
     QDir().mkpath(dir);
     const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".png");

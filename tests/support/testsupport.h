@@ -77,6 +77,6 @@ QString grabToFile(QWidget* widget, const QString& name);
 
 } // namespace testsupport
 
-#define KELVORA_TEST(Class)                                                                                          \
-    static const bool kelvora_registered_##Class =                                                                  \
+#define KELVORA_TEST(Class)                                                                                            \
+    static const bool kelvora_registered_##Class =                                                                     \
         testsupport::registerTest(#Class, [] { return std::unique_ptr<QObject>(new Class); });
