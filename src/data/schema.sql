@@ -177,8 +177,7 @@ FROM Patients INNER JOIN Visites ON Patients.Num = Visites.PatientNum;
 CREATE VIEW vTraitements AS
 SELECT Traitements.id, Traitements.visite_id, Traitements.VDate, Traitements.Acte,
        Traitements.Frais, Traitements.Payement, user.Name AS "Médecin_Traitant",
-       Traitements.Ordonnance AS ordonnance, Traitements.Medcin_id AS medcin_id, Traitements.Radio,
-       Traitements.format
+       Traitements.Ordonnance AS ordonnance, Traitements.Medcin_id AS medcin_id, Traitements.Radio
 FROM Traitements LEFT JOIN user ON Traitements.Medcin_id = user.id;
 
 CREATE VIEW vRendezvous AS

@@ -5,6 +5,7 @@
 
 #include "app/settingskeys.h"
 #include "data/database.h"
+#include "widgets/windowsmodernstyle.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QSettings>
 #include <QSqlTableModel>
 #include <QStatusBar>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -108,6 +110,27 @@ private slots:
         QTest::keyClick(child<QComboBox>(w, "comboBox"), Qt::Key_Down);
         QCOMPARE(shownColumns(child<QTableView>(w, "tableViewVisite")),
                  QStringList({"VisiteNum", "VDate", "Type", "Motif", "TypeProthese", "Reste"}));
+    }
+
+    // The window as the office sees it, in the program's own style: the tool bar takes its gradient.
+    void officeStyleForDoctorsAndReception() {
+        Office office;
+        const QString previous = QApplication::style()->name();
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("windowsmodernstyle")));
+        auto* style = qobject_cast<WindowsModernStyle*>(QApplication::style());
+        QVERIFY(style);
+        for (const auto& [user, name] : {std::pair{office.doctor, "mainwindow_style_role1"},
+                                         std::pair{office.reception, "mainwindow_style_role3"}}) {
+            auto window = openMainWindow(user);
+            QToolBar* bar = child<QToolBar>(window.get(), "toolBar");
+            const QImage picture = bar->grab().toImage();
+            const QColor middle = picture.pixelColor(picture.width() - 4, picture.height() / 2);
+            const QColor start = style->color(6), end = style->color(8);
+            QVERIFY2(middle.red() >= qMin(start.red(), end.red()) - 2 && middle.red() <= qMax(start.red(), end.red()) + 2,
+                     qPrintable(middle.name()));
+            testsupport::grabToFile(window.get(), QLatin1String(name));
+        }
+        QApplication::setStyle(QStyleFactory::create(previous));
     }
 
     void frontDeskSeesTheCalendar() {
