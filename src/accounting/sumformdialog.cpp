@@ -2,6 +2,7 @@
 
 #include "ui_sumformdialog.h"
 
+#include "data/records.h"
 #include "data/sql.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/delegate.h"
@@ -11,23 +12,21 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QSqlTableModel>
+#include "data/listmodel.h"
 
 sumFormDialog::sumFormDialog(int userId, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::sumFormDialog>()), userId(userId) {
     ui->setupUi(this);
 
-    QSqlQuery user;
-    if (sql::exec(user, QStringLiteral("select * from user where id =") + QString::number(userId)) && user.next())
-        userRole = user.value(QStringLiteral("Role")).toInt();
+    userRole = records::user(userId).value(QStringLiteral("Role")).toInt();
 
     // The models belong to the dialog, so that they go with it.
-    dayModel = new QSqlTableModel(this);
+    dayModel = new ListModel(this);
     dayModel->setTable(QStringLiteral("Query"));
     dayModel->select();
     ui->tableViewDay->setModel(dayModel);
 
-    patientModel = new QSqlTableModel(this);
+    patientModel = new ListModel(this);
     patientModel->setTable(QStringLiteral("vPatient"));
     if (userId != 1)
         patientModel->setFilter(QStringLiteral("id = ") + QString::number(userId));
@@ -82,6 +81,7 @@ void sumFormDialog::laSommeProc() {
         QStringLiteral(" VDate Between datevalue('") + ui->dateEdit->date().toString(QStringLiteral("dd-MM-yyyy")) +
         QStringLiteral("') And datevalue('") + ui->dateEdit_2->date().toString(QStringLiteral("dd-MM-yyyy")) + tail;
     dayModel->setFilter(filter);
+    dayModel->select();
     if (dayModel->lastError().isValid())
         qDebug() << "Query" << dayModel->filter() << dayModel->lastError().text();
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-class QSqlTableModel;
+class ListModel;
 
 namespace Ui {
 class sumFormDialog;
@@ -33,6 +33,6 @@ private:
     std::unique_ptr<Ui::sumFormDialog> ui;
     int userId = 0;
     int userRole = 0;
-    QSqlTableModel* dayModel = nullptr;
-    QSqlTableModel* patientModel = nullptr;
+    ListModel* dayModel = nullptr;
+    ListModel* patientModel = nullptr;
 };

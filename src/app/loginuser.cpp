@@ -10,7 +10,7 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QSqlRecord>
-#include <QSqlTableModel>
+#include "data/listmodel.h"
 
 LoginUser::LoginUser(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::LoginUser>()) {
     ui->setupUi(this);
@@ -38,7 +38,7 @@ LoginUser::LoginUser(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     messageTitle = QStringLiteral("Kelvora");
     userId = -1;
 
-    userModel = new QSqlTableModel(this);
+    userModel = new ListModel(this);
     userModel->setTable(QStringLiteral("user"));
     userModel->setFilter(QStringLiteral("role > 0  and Name <> ''"));
     userModel->select();
@@ -77,8 +77,12 @@ void LoginUser::on_okPushButton_clicked() {
 
     if (sql::exec(query, statement) && query.next()) {
         const int passwordColumn = userModel->record().indexOf(QStringLiteral("Password"));
-        if (query.value(passwordColumn).toString() == ui->passwordLineEdit->text()) {
-            userId = query.value(0).toInt();
+        const bool matches = query.value(passwordColumn).toString() == ui->passwordLineEdit->text();
+        const int id = query.value(0).toInt();
+        // Done with before any box waits for the user: an open query would hold the database.
+        query.finish();
+        if (matches) {
+            userId = id;
             accept();
             return;
         }

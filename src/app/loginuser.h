@@ -6,7 +6,7 @@
 
 #include <memory>
 
-class QSqlTableModel;
+class ListModel;
 
 namespace Ui {
 class LoginUser;
@@ -36,5 +36,5 @@ private:
     std::unique_ptr<Ui::LoginUser> ui;
     QString messageTitle;
     QSqlQuery query;
-    QSqlTableModel* userModel = nullptr;
+    ListModel* userModel = nullptr;
 };

@@ -3,20 +3,23 @@
 #include "ui_dialogpatientrv.h"
 
 #include "app/settingskeys.h"
+#include "data/records.h"
 #include "data/sql.h"
+#include "widgets/savefailure.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/wordlist.h"
 
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QDateTime>
+#include <QMessageBox>
 #include <QHeaderView>
 #include <QLocale>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QSqlTableModel>
+#include "data/listmodel.h"
 #include <QStringListModel>
 
 namespace {
@@ -47,14 +50,12 @@ DialogPatientRV::DialogPatientRV(int userId, int patientNum, int rvNum, QWidget*
     m_timeRV = QTime(0, 0);
     connect(ui->comboBoxTime, &QComboBox::textActivated, this, &DialogPatientRV::on_comboBoxTime_activated);
 
-    QSqlQuery user;
-    if (sql::exec(user, QStringLiteral("select * from user where id =") + QString::number(userId)) && user.next())
-        doctorName = sql::quoted(user.value(QStringLiteral("Name")).toString());
+    doctorName = sql::quoted(records::user(userId).value(QStringLiteral("Name")).toString());
 
     selectedDate = ui->calendarWidget->selectedDate();
     ui->lineEdit->setFocus();
 
-    dayModel = new QSqlTableModel(this);
+    dayModel = new ListModel(this);
     dayModel->setTable(QStringLiteral("vrendezvousdate"));
     dayModel->setFilter(dayFilter(selectedDate));
     dayModel->select();
@@ -66,16 +67,24 @@ DialogPatientRV::DialogPatientRV(int userId, int patientNum, int rvNum, QWidget*
     ui->comboBoxTime->hide();
 
     if (rvNum != 0) {
+        stored.addField(
+            QStringLiteral("traitement"), [this] { return QVariant(ui->lineEdit->text()); },
+            [this](const QVariant& value) { ui->lineEdit->setText(value.toString()); });
+        stored.addField(
+            QStringLiteral("RVDate"), [this] { return QVariant(QDateTime(ui->calendarWidget->selectedDate(), m_timeRV)); },
+            [this](const QVariant& value) {
+                const QDateTime when = value.toDateTime();
+                ui->calendarWidget->setSelectedDate(when.date());
+                ui->timeEdit->setTime(when.time());
+                m_timeRV = QTime(when.time().hour(), when.time().minute());
+            });
         QSqlQuery appointment;
+        appointment.setForwardOnly(true);
         if (sql::exec(appointment,
                       QStringLiteral("select * from Rendezvous where RVNum = ") + QString::number(rvNum)) &&
             appointment.next()) {
             setWindowTitle(tr("Rendez-vous N° ") + appointment.value(QStringLiteral("RVNum")).toString());
-            ui->lineEdit->setText(appointment.value(QStringLiteral("traitement")).toString());
-            const QDateTime when = appointment.value(QStringLiteral("RVDate")).toDateTime();
-            ui->calendarWidget->setSelectedDate(when.date());
-            ui->timeEdit->setTime(when.time());
-            m_timeRV = QTime(when.time().hour(), when.time().minute());
+            stored.load(appointment.record());
         }
     } else {
         setWindowTitle(tr("Nouveau Rendez-vous "));
@@ -132,17 +141,33 @@ void DialogPatientRV::on_pushButton_2_clicked() {
     const QString treatment = sql::quoted(ui->lineEdit->text());
     const QString dateText =
         QDateTime(ui->calendarWidget->selectedDate(), m_timeRV).toString(QStringLiteral("dd-MM-yyyy HH:mm:ss"));
-    if (rvNum != 0) {
-        sql::exec(QStringLiteral(" update Rendezvous  set  rvdate = '") + dateText + QStringLiteral("' , ") +
-                  QStringLiteral(" traitement = '") + treatment + QStringLiteral("'  ,") +
-                  QStringLiteral(" Médecin = '") + doctorName + QStringLiteral("'  ") +
-                  QStringLiteral(" where  rvNum = ") + QString::number(rvNum));
-    } else {
-        sql::exec(QStringLiteral("insert into Rendezvous (patientNum,RVDate,Médecin,traitement) values  ( ") +
-                  QString::number(patientNum) + QStringLiteral(" ,'") + dateText + QStringLiteral("','") + doctorName +
-                  QStringLiteral("','") + treatment + QStringLiteral("')"));
+    if (rvNum == 0) {
+        // A booking that was not written says so and keeps the dialog open with what was typed.
+        if (savefailure::report(
+                this, sql::write(QStringLiteral("insert into Rendezvous (patientNum,RVDate,Médecin,traitement) values  ( ") +
+                                 QString::number(patientNum) + QStringLiteral(" ,'") + dateText + QStringLiteral("','") +
+                                 doctorName + QStringLiteral("','") + treatment + QStringLiteral("')"))))
+            accept();
+        return;
     }
-    accept();
+    const sql::Outcome outcome =
+        sql::writeIfUnchanged(QStringLiteral(" update Rendezvous  set  rvdate = '") + dateText + QStringLiteral("' , ") +
+                                  QStringLiteral(" traitement = '") + treatment + QStringLiteral("'  ,") +
+                                  QStringLiteral(" Médecin = '") + doctorName + QStringLiteral("'  ") +
+                                  QStringLiteral(" where  rvNum = ") + QString::number(rvNum),
+                              stored.record());
+    if (outcome != sql::Outcome::Changed) {
+        if (savefailure::report(this, outcome))
+            accept();
+        return;
+    }
+    const QSqlRecord now = sql::storedRow(QStringLiteral("Rendezvous"), QStringLiteral("RVNum"), rvNum);
+    if (now.isEmpty()) {
+        QMessageBox::warning(this, tr("Avertissement "),
+                             tr("Un autre poste a supprimé ce rendez-vous : il ne peut plus être enregistré."));
+        return;
+    }
+    savefailure::report(this, outcome, stored.takeStored(now));
 }
 
 void DialogPatientRV::on_calendarWidget_activated(const QDate&) {
@@ -153,6 +178,7 @@ void DialogPatientRV::on_calendarWidget_selectionChanged() {
     selectedDate = ui->calendarWidget->selectedDate();
     countDay();
     dayModel->setFilter(dayFilter(selectedDate));
+    dayModel->select();
     ui->tableView->resizeColumnsToContents();
     ui->tableView->horizontalHeader()->setStretchLastSection(true);
     showDayInTab();

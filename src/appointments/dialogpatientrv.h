@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/loadedrow.h"
+
 #include <QDate>
 #include <QDialog>
 #include <QTime>
@@ -7,7 +9,7 @@
 #include <memory>
 
 class QCompleter;
-class QSqlTableModel;
+class ListModel;
 
 namespace Ui {
 class DialogPatientRV;
@@ -55,7 +57,9 @@ private:
     QDate selectedDate;
     QTime m_timeRV;
     bool m_hidden = false;
+    // The stored appointment the dialog was filled from; a save writes only over it.
+    LoadedRow stored;
     QString treatmentText;
-    QSqlTableModel* dayModel = nullptr;
+    ListModel* dayModel = nullptr;
     QCompleter* treatmentCompleter = nullptr;
 };

@@ -3,7 +3,9 @@
 
 #include "app/windowgeometry.h"
 #include "appointments/dialogpatientrv.h"
+#include "data/records.h"
 #include "data/sql.h"
+#include "widgets/savefailure.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/wordlist.h"
 
@@ -12,7 +14,7 @@
 #include <QHeaderView>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QSqlTableModel>
+#include "data/listmodel.h"
 #include <QStringListModel>
 
 DialogRendezVous::DialogRendezVous(int patientNum, int userRole, int userId, QWidget* parent)
@@ -25,9 +27,9 @@ DialogRendezVous::DialogRendezVous(int patientNum, int userRole, int userId, QWi
         ui->labelAntecedent->hide();
     }
 
-    QSqlQuery patient;
+    const QSqlRecord patient = records::patient(patientNum);
     QString name, age, generalHistory, localHistory;
-    if (sql::exec(patient, QStringLiteral("select  * from patients where Num =") + patientNumText) && patient.next()) {
+    if (!patient.isEmpty()) {
         name = patient.value(QStringLiteral("Nom")).toString();
         age = patient.value(QStringLiteral("Age")).toString();
         generalHistory = patient.value(QStringLiteral("Antecedent_G")).toString();
@@ -46,7 +48,7 @@ DialogRendezVous::DialogRendezVous(int patientNum, int userRole, int userId, QWi
     treatmentCompleter->setWrapAround(true);
     ui->lineEdit->setCompleter(treatmentCompleter);
 
-    model = new QSqlTableModel(this);
+    model = new ListModel(this);
     model->setTable(QStringLiteral("Rendezvous"));
     model->setSort(2, Qt::DescendingOrder);
     model->setFilter(QStringLiteral("PatientNum =") + patientNumText);
@@ -126,7 +128,8 @@ void DialogRendezVous::on_pushButton_clicked() {
     const QModelIndex current = ui->tableView->currentIndex();
     if (!current.isValid())
         return;
-    model->removeRow(current.row());
+    if (!model->removeRow(current.row()))
+        savefailure::reportDeletion(this, sql::failure(model->lastError()));
     refreshList();
 }
 

@@ -7,7 +7,7 @@
 #include <memory>
 
 class QCompleter;
-class QSqlTableModel;
+class ListModel;
 
 namespace Ui {
 class DialogRendezVous;
@@ -50,6 +50,6 @@ private:
 
     std::unique_ptr<Ui::DialogRendezVous> ui;
     QString patientNumText;
-    QSqlTableModel* model = nullptr;
+    ListModel* model = nullptr;
     QCompleter* treatmentCompleter = nullptr;
 };

@@ -2,37 +2,17 @@
 
 #include "ui_dialog.h"
 
+#include "data/tablemodel.h"
+#include "widgets/passworddelegate.h"
+#include "widgets/savefailure.h"
+
 #include <QDebug>
 #include <QEvent>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QSqlError>
 #include <QSqlRecord>
-#include <QSqlTableModel>
 #include <QTableView>
-
-namespace {
-
-// No field of the row was given a text: the key and the defaults are the engine's to fill.
-bool holdsNothing(const QSqlRecord& record) {
-    for (int field = 0; field < record.count(); ++field)
-        if (record.isGenerated(field) && !record.value(field).toString().isEmpty())
-            return false;
-    return true;
-}
-
-// A list bound to its table that never writes a row holding nothing, such as a new row left without a word.
-class ListModel : public QSqlTableModel {
-public:
-    using QSqlTableModel::QSqlTableModel;
-
-protected:
-    bool insertRowIntoTable(const QSqlRecord& values) override {
-        return !holdsNothing(values) && QSqlTableModel::insertRowIntoTable(values);
-    }
-};
-
-} // namespace
 
 Dialog::Dialog(int userRole, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::Dialog>()), userRole(userRole) {
@@ -41,7 +21,10 @@ Dialog::Dialog(int userRole, QWidget* parent)
     if (userRole != 1)
         ui->tableViewUser->hide();
 
-    attachTable(ui->tableViewUser, QStringLiteral("User"), 1);
+    TableModel* users = attachTable(ui->tableViewUser, QStringLiteral("User"), 1);
+    // Passwords are never shown; what is typed into a cell becomes the new password.
+    ui->tableViewUser->setItemDelegateForColumn(users->fieldIndex(QStringLiteral("Password")),
+                                                new PasswordDelegate(ui->tableViewUser));
 
     attachTable(ui->tableView, QStringLiteral("acte"), 2);
     const QList<QTableView*> sortable = {ui->tableViewMotif,      ui->tableViewDiagnostique, ui->tableViewTypeProthese,
@@ -69,8 +52,8 @@ Dialog::Dialog(int userRole, QWidget* parent)
 
 Dialog::~Dialog() = default;
 
-QSqlTableModel* Dialog::attachTable(QTableView* view, const QString& table, int hiddenColumns) {
-    auto* model = new ListModel(this);
+TableModel* Dialog::attachTable(QTableView* view, const QString& table, int hiddenColumns) {
+    auto* model = new TableModel(this);
     model->setTable(table);
     model->setSort(0, Qt::AscendingOrder);
     if (!model->select())
@@ -80,6 +63,10 @@ QSqlTableModel* Dialog::attachTable(QTableView* view, const QString& table, int 
         view->hideColumn(column);
     view->resizeColumnsToContents();
     view->horizontalHeader()->setStretchLastSection(true);
+    // Once the edit that was refused has closed: the box must not open from inside the view's commit.
+    connect(model, &TableModel::writeRefused, this,
+            [this](sql::Outcome outcome, const QStringList& stored) { savefailure::report(this, outcome, stored); },
+            Qt::QueuedConnection);
     // A new row left without a word would hold the list's other edits back: leaving it gives it up.
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [model](const QModelIndex&, const QModelIndex& previous) {
@@ -99,9 +86,9 @@ QSqlTableModel* Dialog::attachTable(QTableView* view, const QString& table, int 
 }
 
 // A row added with the new-row button that is not yet written and into which nothing was typed.
-bool Dialog::isUntouchedNewRow(const QSqlTableModel* model, int row) {
+bool Dialog::isUntouchedNewRow(const TableModel* model, int row) {
     return row >= 0 && row < model->rowCount() && model->isDirty(model->index(row, 0)) &&
-           holdsNothing(model->record(row));
+           TableModel::holdsNothing(model->record(row));
 }
 
 void Dialog::changeEvent(QEvent* event) {
@@ -137,7 +124,7 @@ void Dialog::on_pushButtonNouveau_clicked() {
     QTableView* view = currentView();
     if (!view)
         return;
-    auto* model = qobject_cast<QSqlTableModel*>(view->model());
+    auto* model = qobject_cast<TableModel*>(view->model());
     int row = model->rowCount() - 1;
     // The row added before and still empty is the one to type into; other pending edits are written first.
     if (!isUntouchedNewRow(model, row)) {
@@ -163,7 +150,7 @@ void Dialog::on_pushButtonSupprimer_clicked() {
     const QModelIndex current = view->currentIndex();
     if (!current.isValid())
         return;
-    auto* model = qobject_cast<QSqlTableModel*>(view->model());
+    auto* model = qobject_cast<TableModel*>(view->model());
     const int row = current.row();
     const QString text = model->index(row, textColumn(view)).data().toString();
     const QMessageBox::StandardButton answer =

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-class QSqlTableModel;
+class TableModel;
 class QTableView;
 
 namespace Ui {
@@ -30,8 +30,8 @@ private slots:
     void updateRowButtons();
 
 private:
-    QSqlTableModel* attachTable(QTableView* view, const QString& table, int hiddenColumns);
-    static bool isUntouchedNewRow(const QSqlTableModel* model, int row);
+    TableModel* attachTable(QTableView* view, const QString& table, int hiddenColumns);
+    static bool isUntouchedNewRow(const TableModel* model, int row);
     QTableView* currentView() const;
     int textColumn(const QTableView* view) const;
 

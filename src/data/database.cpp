@@ -52,6 +52,9 @@ bool open(QSqlDatabase& db) {
         return false;
     }
     db.setDatabaseName(path);
+    // A workstation that finds the file held by another one waits this long before it gives up; every
+    // statement of the program is short, so a few seconds cover any other station's save.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
     if (!db.open()) {
         qCWarning(lcDatabase).noquote() << "Cannot open the database:" << db.lastError().text();
         return false;

@@ -7,6 +7,9 @@
 // ODBC-style connection string ("Driver={...};Dbq=<path>;"); the file is the one named by its Dbq field.
 namespace database {
 
+// How long a statement waits for a database that another workstation holds, in milliseconds.
+constexpr int BusyTimeoutMs = 3000;
+
 // The path held in the Dbq= field of a connection string; a string without that field is taken as a path.
 QString pathFromConnectionString(const QString& connectionString);
 

@@ -53,3 +53,69 @@ bool execPrepared(QSqlQuery& query) {
 }
 
 } // namespace sql
+
+namespace sql {
+
+namespace {
+
+QString quotedName(const QString& name) {
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+// A comparison that holds when both sides are empty (NULL) too.
+QString sameValue(const QString& column) {
+    return quotedName(column) + QStringLiteral(" IS ?");
+}
+
+} // namespace
+
+bool isBusy(const QSqlError& error) {
+    // SQLITE_BUSY and SQLITE_LOCKED
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("5") || code == QLatin1String("6") ||
+           error.databaseText().contains(QLatin1String("locked"), Qt::CaseInsensitive);
+}
+
+Outcome failure(const QSqlError& error) {
+    return isBusy(error) ? Outcome::Busy : Outcome::Failed;
+}
+
+Outcome write(const QString& statement, const QVariantList& values) {
+    QSqlQuery query;
+    if (!prepare(query, statement))
+        return failure(query.lastError());
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    return execPrepared(query) ? Outcome::Done : failure(query.lastError());
+}
+
+Outcome writeIfUnchanged(const QString& statement, const QSqlRecord& loaded, const QVariantList& values) {
+    QString guarded = statement;
+    QVariantList bound = values;
+    for (int field = 0; field < loaded.count(); ++field) {
+        guarded += QStringLiteral(" AND ") + sameValue(loaded.fieldName(field));
+        bound << loaded.value(field);
+    }
+    QSqlQuery query;
+    if (!prepare(query, guarded))
+        return failure(query.lastError());
+    for (const QVariant& value : std::as_const(bound))
+        query.addBindValue(value);
+    if (!execPrepared(query))
+        return failure(query.lastError());
+    return query.numRowsAffected() > 0 ? Outcome::Done : Outcome::Changed;
+}
+
+QSqlRecord storedRow(const QString& table, const QString& keyColumn, const QVariant& key) {
+    QSqlQuery query;
+    query.setForwardOnly(true);
+    if (!prepare(query, QStringLiteral("SELECT * FROM ") + table + QStringLiteral(" WHERE ") + quotedName(keyColumn) +
+                            QStringLiteral(" = ?")))
+        return {};
+    query.addBindValue(key);
+    if (!execPrepared(query) || !query.next())
+        return {};
+    return query.record();
+}
+
+} // namespace sql

@@ -6,6 +6,7 @@
 #include "ui_mainwindow.h"
 
 #include "data/sql.h"
+#include "widgets/savefailure.h"
 #include "mainwindow/listcolumns.h"
 #include "printing/prescriptiondata.h"
 #include "printing/tdpreviewdialog.h"
@@ -16,11 +17,13 @@
 #include <QDebug>
 #include <QHeaderView>
 #include <QPrinter>
+#include <QMessageBox>
+#include <QSqlField>
 #include <QSqlRecord>
-#include <QSqlTableModel>
+#include "data/listmodel.h"
 
 void MainWindow::setupAppointmentModel() {
-    rendezvousModel = new QSqlTableModel(this);
+    rendezvousModel = new ListModel(this);
     rendezvousModel->setTable(QStringLiteral("vRendezvous"));
     ui->tousRendezvousTableView->setModel(rendezvousModel);
     ui->tousRendezvousTableView->setWindowTitle(tr("Table de tous les rendez-vous"));
@@ -123,10 +126,21 @@ void MainWindow::markAppointment(const QString& statement) {
     const QModelIndex current = ui->tousRendezvousTableView->currentIndex();
     if (!current.isValid())
         return;
-    sql::exec(statement + QString::number(selectedAppointment));
+    // The state is changed only from the one on show: a state another workstation set meanwhile is not
+    // overwritten unseen.
+    QSqlRecord shown;
+    shown.append(QSqlField(QStringLiteral("Etat"), QMetaType(QMetaType::QString)));
+    shown.setValue(0, rendezvousModel->record(current.row()).value(QStringLiteral("Etat")));
+    const sql::Outcome outcome = sql::writeIfUnchanged(statement + QString::number(selectedAppointment), shown);
     const int row = current.row();
     refreshAppointments();
     ui->tousRendezvousTableView->selectRow(row);
+    if (outcome == sql::Outcome::Changed)
+        QMessageBox::warning(this, tr("Avertissement "),
+                             tr("Un autre poste a changé ce rendez-vous entre-temps : la liste montre maintenant "
+                                "son état enregistré."));
+    else
+        savefailure::report(this, outcome);
 }
 
 void MainWindow::on_pushButtonAttente_clicked() {

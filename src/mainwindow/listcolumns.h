@@ -2,13 +2,13 @@
 
 #include <QFont>
 #include <QSqlRecord>
-#include <QSqlTableModel>
+#include "data/listmodel.h"
 
 // Small helpers the main window's lists share.
 namespace listcolumns {
 
 // The position of a named column of a table model (-1 when the view has no such column).
-inline int of(const QSqlTableModel* model, const char* name) {
+inline int of(const ListModel* model, const char* name) {
     return model->record().indexOf(QLatin1String(name));
 }
 

@@ -6,6 +6,7 @@
 #include "app/settingskeys.h"
 #include "config/dialog.h"
 #include "config/dialogbackup.h"
+#include "data/records.h"
 #include "data/sql.h"
 #include "printing/tdpreviewdialog.h"
 #include "visits/dialogvisite.h"
@@ -18,7 +19,7 @@
 #include <QPrinter>
 #include <QSettings>
 #include <QSqlRecord>
-#include <QSqlTableModel>
+#include "data/listmodel.h"
 #include <QStatusBar>
 #include <QUrl>
 
@@ -75,10 +76,8 @@ MainWindow::MainWindow(int user, QSqlDatabase connection, QWidget* parent)
     ui->groupBoxActes->layout()->addWidget(visitPanel);
     visitPanel->clearVisite();
 
-    QSqlQuery userRow;
-    sql::exec(userRow, QStringLiteral("select * from user where id =") + QString::number(userId));
-    const bool userFound = userRow.next();
-    userName = userFound ? userRow.value(QStringLiteral("Name")).toString() : QString();
+    const QSqlRecord userRow = records::user(userId);
+    userName = userRow.value(QStringLiteral("Name")).toString();
     userLabel = new QLabel(ui->toolBar_2);
     userLabel->setObjectName(QStringLiteral("userLabel"));
     QFont labelFont = ui->toolBar_2->font();
@@ -90,7 +89,7 @@ MainWindow::MainWindow(int user, QSqlDatabase connection, QWidget* parent)
     setupVisitModels();
 
     roleName = QStringLiteral("medecin");
-    userRole = userFound ? userRow.value(QStringLiteral("Role")).toInt() : 0;
+    userRole = userRow.value(QStringLiteral("Role")).toInt();
     qDebug() << "Role " << userRole;
     applyRole();
 
@@ -148,7 +147,8 @@ void MainWindow::applyRole() {
     ui->btnModifierVisite->setEnabled(false);
     ui->btnSuppVisite->setEnabled(false);
     const QSqlRecord columns = visitesModel->record();
-    for (const char* name : {"Diagnostique", "SommeDeFrais", "SommeDePayement"})
+    // The reception sees no amount: the balance goes with the sums.
+    for (const char* name : {"Diagnostique", "SommeDeFrais", "SommeDePayement", "Reste"})
         ui->tableViewVisite->setColumnHidden(columns.indexOf(QLatin1String(name)), true);
     if (userRole == 4)
         ui->frameDossier->hide();

@@ -12,7 +12,7 @@ class Dialog;
 class DialogVisite;
 class QLabel;
 class QPrinter;
-class QSqlTableModel;
+class ListModel;
 
 namespace Ui {
 class MainWindow;
@@ -134,12 +134,12 @@ private:
     DialogVisite* visitPanel = nullptr;
     QString visitType;
     QString allVisitsType;
-    QSqlTableModel* visitesModel = nullptr;
-    QSqlTableModel* soinsProtheseModel = nullptr;
+    ListModel* visitesModel = nullptr;
+    ListModel* soinsProtheseModel = nullptr;
     // Off while the list is re-selected by the program, so that the panel is not reloaded twice.
     bool panelFollowsSelection = true;
 
-    QSqlTableModel* rendezvousModel = nullptr;
+    ListModel* rendezvousModel = nullptr;
     int selectedAppointment = -1;
     bool appointmentsReady = false;
     std::unique_ptr<QPrinter> printer;

@@ -15,7 +15,7 @@
 #include <QDebug>
 #include <QKeySequence>
 #include <QSqlError>
-#include <QSqlTableModel>
+#include "data/listmodel.h"
 
 int MainWindow::newestPatientNum() {
     QSqlQuery newest;
@@ -45,6 +45,9 @@ void MainWindow::setCurrentPatient(int patientNum) {
 void MainWindow::remplirForm() {
     sql::exec(queryPatient, QStringLiteral("select * from Patients where num=") + QString::number(numPatient));
     patientName = queryPatient.next() ? queryPatient.value(QStringLiteral("Nom")).toString() : QString();
+    // The query is done with once its row is read: an open one would hold the database for as long as the
+    // patient stays on show, and no other workstation could write.
+    queryPatient.finish();
     qDebug() << patientName;
     showPatientName();
 }

@@ -6,6 +6,7 @@
 #include "ui_mainwindow.h"
 
 #include "data/sql.h"
+#include "widgets/savefailure.h"
 #include "mainwindow/listcolumns.h"
 #include "visits/dialogaddupdatevisite.h"
 #include "visits/dialogvisite.h"
@@ -18,7 +19,7 @@
 #include <QMessageBox>
 #include <QSqlError>
 #include <QSqlRecord>
-#include <QSqlTableModel>
+#include "data/listmodel.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ const char visitDateFormat[] = "dddd dd-MM-yyyy HH:mm";
 
 void MainWindow::setupVisitModels() {
     visitType = ui->comboBox->currentText();
-    visitesModel = new QSqlTableModel(this);
+    visitesModel = new ListModel(this);
     visitesModel->setTable(QStringLiteral("vVisites"));
     ui->tableViewVisite->setModel(visitesModel);
     const int date = listcolumns::of(visitesModel, "VDate");
@@ -39,7 +40,7 @@ void MainWindow::setupVisitModels() {
 }
 
 void MainWindow::setupAllVisitsModel() {
-    soinsProtheseModel = new QSqlTableModel(this);
+    soinsProtheseModel = new ListModel(this);
     soinsProtheseModel->setTable(QStringLiteral("vSoinsProthese"));
     ui->parVisiteTableView->setModel(soinsProtheseModel);
     const int balance = listcolumns::of(soinsProtheseModel, "Reste");
@@ -94,6 +95,7 @@ void MainWindow::refreshVisitList(const QString& searchText) {
                             patientFilter + QStringLiteral(" and Type like '%") + sql::quoted(visitType) +
                             QStringLiteral("%' "));
     qDebug() << "filtre visite = " << visitesModel->filter();
+    visitesModel->select();
     ui->tableViewVisite->resizeColumnsToContents();
     selectFirstVisitQuietly();
 }
@@ -202,9 +204,7 @@ void MainWindow::on_btnSuppVisite_clicked() {
     question.addButton(tr("&Non"), QMessageBox::RejectRole);
     question.exec();
     if (question.clickedButton() == yes) {
-        QSqlQuery remove;
-        sql::exec(remove, QStringLiteral("delete from visites where visitenum = ") + visitNum);
-        qDebug() << remove.lastQuery() << remove.lastError().text();
+        savefailure::reportDeletion(this, sql::write(QStringLiteral("delete from visites where visitenum = ") + visitNum));
     }
     visitesModel->select();
     soinsProtheseModel->select();
@@ -229,6 +229,7 @@ void MainWindow::filterAllVisits(const QString& searchText, const QString& openi
         QStringLiteral("%'  ) and Type like '%") + sql::quoted(allVisitsType) + QStringLiteral("%'  ");
     soinsProtheseModel->setFilter(filter);
     qDebug() << filter;
+    soinsProtheseModel->select();
     ui->parVisiteTableView->resizeColumnsToContents();
     ui->parVisiteTableView->setColumnWidth(listcolumns::of(soinsProtheseModel, "Reste"), 150);
 }

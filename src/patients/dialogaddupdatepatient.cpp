@@ -2,8 +2,10 @@
 #include "ui_dialogaddupdatepatient.h"
 
 #include "app/windowgeometry.h"
+#include "data/records.h"
 #include "data/sql.h"
 #include "widgets/mycombobox.h"
+#include "widgets/savefailure.h"
 #include "widgets/wordlist.h"
 
 #include <QAbstractItemView>
@@ -15,7 +17,7 @@
 #include <QMessageBox>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlTableModel>
+#include "data/listmodel.h"
 #include <QStringListModel>
 #include <QTextStream>
 
@@ -33,9 +35,7 @@ DialogAddUpdatePatient::DialogAddUpdatePatient(int patientNum, int userId, const
       roleName(roleName) {
     ui->setupUi(this);
 
-    QSqlQuery user;
-    if (sql::exec(user, "select * from user where id =" + QString::number(userId)) && user.next())
-        roleCode = user.value("Role").toInt();
+    roleCode = records::user(userId).value(QStringLiteral("Role")).toInt();
 
     sexeComboBox = new MyComboBox(this);
     sexeComboBox->setObjectName(QStringLiteral("sexeComboBox"));
@@ -62,17 +62,18 @@ DialogAddUpdatePatient::DialogAddUpdatePatient(int patientNum, int userId, const
 
     for (const auto& [table, field] : {std::pair{QStringLiteral("AntecedentsG"), ui->antecDentsGNRauxLineEdit},
                                        std::pair{QStringLiteral("AntecedentsL"), ui->antecDentsLocauxLineEdit}}) {
-        auto* model = new QSqlTableModel(this);
+        auto* model = new ListModel(this);
         model->setTable(table);
         model->setSort(0, Qt::AscendingOrder);
         model->select();
         field->setCompleter(makeCompleter(model, 2));
     }
 
-    patientsModel = new QSqlTableModel(this);
+    patientsModel = new ListModel(this);
     patientsModel->setTable(QStringLiteral("patients"));
     patientsModel->select();
 
+    bindFields();
     if (patientNum != 0)
         loadPatient();
     else
@@ -115,24 +116,43 @@ QCompleter* DialogAddUpdatePatient::makeCompleter(QObject* model, int column) {
     return completer;
 }
 
+// The form's fields and the patient columns they show.
+void DialogAddUpdatePatient::bindFields() {
+    const auto text = [this](const QString& column, QLineEdit* field) {
+        stored.addField(
+            column, [field] { return QVariant(field->text()); },
+            [field](const QVariant& value) { field->setText(value.toString()); });
+    };
+    text(QStringLiteral("Nom"), ui->nomLineEdit);
+    // The year of birth comes after the age and so decides the age shown.
+    stored.addField(
+        QStringLiteral("Age"), [this] { return QVariant(ui->ageSpinBox->value()); },
+        [this](const QVariant& value) { ui->ageSpinBox->setValue(value.toInt()); });
+    stored.addField(
+        QStringLiteral("Annee"), [this] { return QVariant(ui->annEDeNaissanceSpinBox->value()); },
+        [this](const QVariant& value) { ui->annEDeNaissanceSpinBox->setValue(value.toInt()); });
+    stored.addField(
+        QStringLiteral("Sexe"), [this] { return QVariant(sexeComboBox->currentText()); },
+        [this](const QVariant& value) {
+            sexeComboBox->setCurrentIndex(
+                sexeComboBox->findText(value.toString(), Qt::MatchExactly | Qt::MatchCaseSensitive));
+        });
+    text(QStringLiteral("Tel"), ui->telLineEdit);
+    text(QStringLiteral("Adresse"), ui->adresseLineEdit);
+    text(QStringLiteral("Antecedent_G"), ui->antecDentsGNRauxLineEdit);
+    text(QStringLiteral("Antecedent_L"), ui->antecDentsLocauxLineEdit);
+    text(QStringLiteral("Autres"), ui->autresLineEdit);
+}
+
 void DialogAddUpdatePatient::loadPatient() {
     // With no stored row the form stays empty and no sex is chosen.
     sexeComboBox->setCurrentIndex(-1);
     QSqlQuery patient;
+    patient.setForwardOnly(true);
     if (!sql::exec(patient, "select * from patients where num = " + QString::number(patientNum)) || !patient.next())
         return;
     ui->nDossierLineEdit->setText(patient.value("Num").toString());
-    ui->nomLineEdit->setText(patient.value("nom").toString());
-    // The year of birth comes last and so decides the age shown.
-    ui->ageSpinBox->setValue(patient.value("age").toInt());
-    ui->annEDeNaissanceSpinBox->setValue(patient.value("annee").toInt());
-    sexeComboBox->setCurrentIndex(
-        sexeComboBox->findText(patient.value("sexe").toString(), Qt::MatchExactly | Qt::MatchCaseSensitive));
-    ui->telLineEdit->setText(patient.value("Tel").toString());
-    ui->adresseLineEdit->setText(patient.value("Adresse").toString());
-    ui->antecDentsGNRauxLineEdit->setText(patient.value("Antecedent_G").toString());
-    ui->antecDentsLocauxLineEdit->setText(patient.value("Antecedent_L").toString());
-    ui->autresLineEdit->setText(patient.value("autres").toString());
+    stored.load(patient.record());
 }
 
 void DialogAddUpdatePatient::fillDebt() {
@@ -173,38 +193,43 @@ void DialogAddUpdatePatient::fillDebt() {
 }
 
 void DialogAddUpdatePatient::on_validerInfoBtn_clicked() {
-    nom = ui->nomLineEdit->text();
-    tel = ui->telLineEdit->text();
-    adresse = ui->adresseLineEdit->text();
-    antecedentG = ui->antecDentsGNRauxLineEdit->text();
-    antecedentL = ui->antecDentsLocauxLineEdit->text();
-    autres = ui->autresLineEdit->text();
-    sexe = sexeComboBox->currentText();
-    age = ui->ageSpinBox->value();
-    annee = ui->annEDeNaissanceSpinBox->value();
+    const QString nom = sql::quoted(ui->nomLineEdit->text());
+    const QString tel = sql::quoted(ui->telLineEdit->text());
+    const QString adresse = sql::quoted(ui->adresseLineEdit->text());
+    const QString antecedentG = sql::quoted(ui->antecDentsGNRauxLineEdit->text());
+    const QString antecedentL = sql::quoted(ui->antecDentsLocauxLineEdit->text());
+    const QString autres = sql::quoted(ui->autresLineEdit->text());
+    const QString sexe = sql::quoted(sexeComboBox->currentText());
+    const QString age = QString::number(ui->ageSpinBox->value());
+    const QString annee = QString::number(ui->annEDeNaissanceSpinBox->value());
 
-    QString statement;
+    sql::Outcome outcome;
     if (patientNum != 0) {
-        statement = " update patients  set  nom = '" + sql::quoted(nom) + "' , " + " Age = " + QString::number(age) +
-                    " , " + " Sexe = '" + sql::quoted(sexe) + "' , " + " Adresse = '" + sql::quoted(adresse) + "' , " +
-                    " Antecedent_G = '" + sql::quoted(antecedentG) + "' , " + " Antecedent_L = '" +
-                    sql::quoted(antecedentL) + "' , " + " tel = '" + sql::quoted(tel) + "' , " +
-                    " Annee = " + QString::number(annee) + " , " + " Autres = '" + sql::quoted(autres) + "'  " +
-                    " where  num = " + QString::number(patientNum);
+        const QString statement = " update patients  set  nom = '" + nom + "' , " + " Age = " + age + " , " +
+                                  " Sexe = '" + sexe + "' , " + " Adresse = '" + adresse + "' , " +
+                                  " Antecedent_G = '" + antecedentG + "' , " + " Antecedent_L = '" + antecedentL +
+                                  "' , " + " tel = '" + tel + "' , " + " Annee = " + annee + " , " + " Autres = '" +
+                                  autres + "'  " + " where  num = " + QString::number(patientNum);
+        outcome = sql::writeIfUnchanged(statement, stored.record());
     } else {
-        statement = "insert into patients ( nom, Age, Sexe, Adresse, Antecedent_G, Antecedent_L, Tel, Annee, Autres) "
-                    "values ('" +
-                    sql::quoted(nom) + "' , " + QString::number(age) + " , '" + sql::quoted(sexe) + "' , '" +
-                    sql::quoted(adresse) + "' , '" + sql::quoted(antecedentG) + "' , '" + sql::quoted(antecedentL) +
-                    "' , '" + sql::quoted(tel) + "' , " + QString::number(annee) + " , '" + sql::quoted(autres) +
-                    "'  )";
+        outcome = sql::write("insert into patients ( nom, Age, Sexe, Adresse, Antecedent_G, Antecedent_L, Tel, "
+                             "Annee, Autres) values ('" +
+                             nom + "' , " + age + " , '" + sexe + "' , '" + adresse + "' , '" + antecedentG +
+                             "' , '" + antecedentL + "' , '" + tel + "' , " + annee + " , '" + autres + "'  )");
     }
-    QSqlQuery query;
-    if (!sql::exec(query, statement)) {
-        // Nothing was written: the user keeps what he typed and may try again.
-        QMessageBox::warning(this, tr("Avertissement "), query.lastError().text());
+    // Nothing written: the user keeps what he typed and may try again.
+    if (outcome == sql::Outcome::Changed) {
+        const QSqlRecord now = sql::storedRow(QStringLiteral("patients"), QStringLiteral("Num"), patientNum);
+        if (now.isEmpty()) {
+            QMessageBox::warning(this, tr("Avertissement "),
+                                 tr("Un autre poste a supprimé ce patient : il ne peut plus être enregistré."));
+            return;
+        }
+        savefailure::report(this, outcome, stored.takeStored(now));
         return;
     }
+    if (!savefailure::report(this, outcome))
+        return;
     rebuildWordLists();
     accept();
 }

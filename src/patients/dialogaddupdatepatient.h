@@ -1,12 +1,14 @@
 #pragma once
 
+#include "data/loadedrow.h"
+
 #include <QDialog>
 
 #include <memory>
 
 class MyComboBox;
 class QCompleter;
-class QSqlTableModel;
+class ListModel;
 
 namespace Ui {
 class DialogAddUpdatePatient;
@@ -37,6 +39,7 @@ private slots:
     void on_annEDeNaissanceSpinBox_valueChanged(int year);
 
 private:
+    void bindFields();
     void loadPatient();
     void fillDebt();
     void rebuildWordLists();
@@ -48,18 +51,11 @@ private:
     QString roleName;
     int roleCode = 0;
 
-    QString nom;
-    QString sexe;
-    QString tel;
-    QString adresse;
-    QString antecedentG;
-    QString antecedentL;
-    QString autres;
-    int age = 0;
-    int annee = 0;
+    // The stored patient the form was filled from; a save writes only over it.
+    LoadedRow stored;
 
     MyComboBox* sexeComboBox = nullptr;
-    QSqlTableModel* patientsModel = nullptr;
+    ListModel* patientsModel = nullptr;
     QCompleter* nomCompleter = nullptr;
     QCompleter* adresseCompleter = nullptr;
 };

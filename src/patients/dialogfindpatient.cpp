@@ -2,7 +2,9 @@
 #include "ui_dialogfindpatient.h"
 
 #include "app/windowgeometry.h"
+#include "data/records.h"
 #include "data/sql.h"
+#include "widgets/savefailure.h"
 #include "patients/dialogaddupdatepatient.h"
 
 #include <QDebug>
@@ -13,7 +15,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QSqlTableModel>
+#include "data/listmodel.h"
 
 namespace {
 // The columns searched, each on its own: a patient matches when one of them holds every word.
@@ -25,7 +27,7 @@ DialogFindPatient::DialogFindPatient(int userId, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::DialogFindPatient>()), userId(userId) {
     ui->setupUi(this);
 
-    patientsModel = new QSqlTableModel(this);
+    patientsModel = new ListModel(this);
     patientsModel->setTable(QStringLiteral("patients"));
     const int nomColumn = patientsModel->fieldIndex(QStringLiteral("Nom"));
     patientsModel->setSort(nomColumn, Qt::AscendingOrder);
@@ -38,10 +40,7 @@ DialogFindPatient::DialogFindPatient(int userId, QWidget* parent)
     patientsModel->select();
     resizeColumns();
 
-    QSqlQuery user;
-    int role = 0;
-    if (sql::exec(user, "select * from user where id =" + QString::number(userId)) && user.next())
-        role = user.value("Role").toInt();
+    const int role = records::user(userId).value(QStringLiteral("Role")).toInt();
     if (role > 2) {
         ui->tableViewPatient->hideColumn(patientsModel->fieldIndex(QStringLiteral("Antecedent_G")));
         ui->tableViewPatient->hideColumn(patientsModel->fieldIndex(QStringLiteral("Antecedent_L")));
@@ -132,11 +131,7 @@ void DialogFindPatient::on_delPatientBtn_clicked() {
     question.exec();
     if (question.clickedButton() == yes) {
         // Only the patient row goes: the visits, acts and appointments stay in the register.
-        QSqlQuery query;
-        if (!sql::exec(query, "delete from patients where num = " + row.value("Num").toString())) {
-            QMessageBox error(QMessageBox::Warning, tr("Avertissement "), query.lastError().text(), QMessageBox::Ok);
-            error.exec();
-        }
+        savefailure::reportDeletion(this, sql::write("delete from patients where num = " + row.value("Num").toString()));
     }
     ui->patientlineEdit->clear();
     patientsModel->select();

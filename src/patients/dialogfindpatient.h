@@ -5,7 +5,7 @@
 #include <memory>
 
 class QModelIndex;
-class QSqlTableModel;
+class ListModel;
 
 namespace Ui {
 class DialogFindPatient;
@@ -42,5 +42,5 @@ private:
     int m_selectedPatientNum = 0;
     QString roleName;
     int userId = 0;
-    QSqlTableModel* patientsModel = nullptr;
+    ListModel* patientsModel = nullptr;
 };

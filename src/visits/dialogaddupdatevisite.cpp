@@ -2,7 +2,9 @@
 #include "app/windowgeometry.h"
 #include "ui_dialogaddupdatevisite.h"
 
+#include "data/records.h"
 #include "data/sql.h"
+#include "widgets/savefailure.h"
 #include "widgets/mycombobox.h"
 
 #include <QAbstractItemView>
@@ -13,7 +15,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QSqlTableModel>
+#include "data/listmodel.h"
 
 namespace {
 const char completerStyle[] = "font: 14pt \"Times New Roman\"; color: rgb(85, 85, 255);";
@@ -36,7 +38,7 @@ DialogAddUpdateVisite::DialogAddUpdateVisite(int userId, int patientNum, int vis
     comboBox->setObjectName(QStringLiteral("comboBox"));
     comboBox->setFont(QFont(QStringLiteral("Times New Roman"), 16, QFont::Bold));
     comboBox->setStyleSheet(QStringLiteral("color : rgb(0,0,255);"));
-    prothesistesModel = new QSqlTableModel(this);
+    prothesistesModel = new ListModel(this);
     prothesistesModel->setTable(QStringLiteral("Prothesistes"));
     prothesistesModel->setSort(0, Qt::AscendingOrder);
     prothesistesModel->setFilter(QStringLiteral("Nom <> ''"));
@@ -47,9 +49,8 @@ DialogAddUpdateVisite::DialogAddUpdateVisite(int userId, int patientNum, int vis
     setTabOrder(ui->diagnostiqueLineEdit, comboBox);
     setTabOrder(comboBox, ui->lineEdit);
 
-    QSqlQuery patient;
-    if (sql::exec(patient, QStringLiteral("select  * from patients where Num =") + QString::number(patientNum)) &&
-        patient.next()) {
+    const QSqlRecord patient = records::patient(patientNum);
+    if (!patient.isEmpty()) {
         ui->labelNom->setText(patient.value(QStringLiteral("Nom")).toString());
         ui->labelAge->setText(patient.value(QStringLiteral("Age")).toString() + QStringLiteral(" ans"));
         ui->labelAntecedent->setText(patient.value(QStringLiteral("Antecedent_G")).toString() + QStringLiteral(" / ") +
@@ -66,15 +67,24 @@ DialogAddUpdateVisite::DialogAddUpdateVisite(int userId, int patientNum, int vis
         showType(visitNum == 0);
         ui->lineEdit->setText(QStringLiteral("/"));
     } else {
+        stored.addField(
+            QStringLiteral("VDate"), [this] { return QVariant(ui->dateDateTimeEdit->dateTime()); },
+            [this](const QVariant& value) { ui->dateDateTimeEdit->setDateTime(value.toDateTime()); });
+        for (const auto& [column, field] : {std::pair{QStringLiteral("Motif"), ui->motifLineEdit},
+                                            std::pair{QStringLiteral("Diagnostique"), ui->diagnostiqueLineEdit},
+                                            std::pair{QStringLiteral("TypeProthese"), ui->lineEdit}}) {
+            QLineEdit* edit = field;
+            stored.addField(
+                column, [edit] { return QVariant(edit->text()); },
+                [edit](const QVariant& value) { edit->setText(value.toString()); });
+        }
         QSqlQuery visit;
+        visit.setForwardOnly(true);
         bool care = false;
         if (sql::exec(visit, QStringLiteral("select * from Visites where VisiteNum = ") + QString::number(visitNum)) &&
             visit.next()) {
             setWindowTitle(tr("Visite N° ") + visit.value(QStringLiteral("VisiteNum")).toString());
-            ui->dateDateTimeEdit->setDateTime(visit.value(QStringLiteral("VDate")).toDateTime());
-            ui->motifLineEdit->setText(visit.value(QStringLiteral("Motif")).toString());
-            ui->diagnostiqueLineEdit->setText(visit.value(QStringLiteral("Diagnostique")).toString());
-            ui->lineEdit->setText(visit.value(QStringLiteral("TypeProthese")).toString());
+            stored.load(visit.record());
             care = visit.value(QStringLiteral("Type")).toString() == QLatin1String("SOINS");
         }
         showType(care);
@@ -88,7 +98,7 @@ DialogAddUpdateVisite::DialogAddUpdateVisite(int userId, int patientNum, int vis
 DialogAddUpdateVisite::~DialogAddUpdateVisite() = default;
 
 QCompleter* DialogAddUpdateVisite::makeCompleter(const QString& table, const QString& filter) {
-    auto* model = new QSqlTableModel(this);
+    auto* model = new ListModel(this);
     model->setTable(table);
     model->setSort(0, Qt::AscendingOrder);
     model->setFilter(filter);
@@ -155,19 +165,23 @@ bool DialogAddUpdateVisite::save() {
     const QString diagnostique = sql::quoted(ui->diagnostiqueLineEdit->text());
     const QString typeProthese = sql::quoted(ui->lineEdit->text());
 
-    QSqlQuery query;
     if (visitNum >= 1) {
         const QString statement =
             QStringLiteral(" update Visites  set  vdate = '") + dateText + QStringLiteral("' , ") +
             QStringLiteral(" motif = '") + motif + QStringLiteral("' , ") + QStringLiteral(" diagnostique = '") +
             diagnostique + QStringLiteral("' , ") + QStringLiteral(" TypeProthese = '") + typeProthese +
             QStringLiteral("'  ") + QStringLiteral(" where  VisiteNum = ") + QString::number(visitNum);
-        if (!sql::exec(query, statement)) {
+        const sql::Outcome outcome = sql::writeIfUnchanged(statement, stored.record());
+        if (outcome != sql::Outcome::Changed)
+            return savefailure::report(this, outcome);
+        const QSqlRecord now = sql::storedRow(QStringLiteral("Visites"), QStringLiteral("VisiteNum"), visitNum);
+        if (now.isEmpty()) {
             QMessageBox::warning(this, tr("Visite"),
-                                 tr("La visite n'a pas été enregistrée :\n") + query.lastError().text());
+                                 tr("Un autre poste a supprimé cette visite : elle ne peut plus être enregistrée."));
             return false;
         }
-        return true;
+        savefailure::report(this, outcome, stored.takeStored(now));
+        return false;
     }
 
     QSqlDatabase db = QSqlDatabase::database();
@@ -177,6 +191,7 @@ bool DialogAddUpdateVisite::save() {
         QString::number(patientNum) + QStringLiteral(", '") + type + QStringLiteral("','") + dateText +
         QStringLiteral("','") + motif + QStringLiteral("','") + diagnostique + QStringLiteral("','") + typeProthese +
         QStringLiteral("' ") + QStringLiteral(")");
+    QSqlQuery query;
     bool ok = sql::exec(query, insertVisit);
     if (ok) {
         // The number this insert produced, not the highest one: another client may have inserted meanwhile.
@@ -186,15 +201,15 @@ bool DialogAddUpdateVisite::save() {
                                   QString::number(userId) + QStringLiteral(")");
         ok = sql::exec(query, insertAct);
     }
-    const QString error = query.lastError().text();
-    if (ok && inTransaction)
+    QSqlError error = query.lastError();
+    if (ok && inTransaction) {
         ok = db.commit();
+        error = db.lastError();
+    }
     if (!ok) {
         if (inTransaction)
             db.rollback();
-        QMessageBox::warning(this, tr("Visite"),
-                             tr("La visite n'a pas été enregistrée :\n") +
-                                 (error.isEmpty() ? db.lastError().text() : error));
+        savefailure::report(this, sql::failure(error));
     }
     return ok;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/loadedrow.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -7,7 +9,7 @@
 
 class MyComboBox;
 class QCompleter;
-class QSqlTableModel;
+class ListModel;
 
 namespace Ui {
 class DialogAddUpdateVisite;
@@ -44,10 +46,12 @@ private:
     int patientNum = 0;
     int visitNum = 0;
     QString type;
+    // The stored visit the form was filled from; a save writes only over it.
+    LoadedRow stored;
     QCompleter* motifCompleter = nullptr;
     QCompleter* diagnostiqueCompleter = nullptr;
     QCompleter* typeProtheseCompleter = nullptr;
-    QSqlTableModel* prothesistesModel = nullptr;
+    ListModel* prothesistesModel = nullptr;
     // Built and wired, but never placed on the form: its "/" entry still decides the prosthesis type.
     MyComboBox* comboBox = nullptr;
 };

@@ -3,9 +3,11 @@
 #include "ui_dialogtraitement.h"
 
 #include "config/dialog.h"
+#include "data/records.h"
 #include "data/sql.h"
 #include "printing/tdpreviewdialog.h"
 #include "widgets/myspinbox.h"
+#include "widgets/savefailure.h"
 #include "widgets/textedit.h"
 
 #include <QAbstractItemView>
@@ -23,7 +25,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QSqlTableModel>
+#include "data/listmodel.h"
 #include <QTableView>
 
 namespace {
@@ -36,7 +38,7 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
     ui->setupUi(this);
     ui->pushButtonNoImage->hide();
 
-    userModel = new QSqlTableModel(this);
+    userModel = new ListModel(this);
     userModel->setTable(QStringLiteral("User"));
     userModel->setSort(0, Qt::AscendingOrder);
     userModel->setFilter(QStringLiteral("name <> '' and role <=2"));
@@ -44,11 +46,9 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
     userModel->select();
     ui->medcinTraitantComboBox->setModelColumn(userModel->fieldIndex(QStringLiteral("Name")));
 
-    QSqlQuery user;
-    if (sql::exec(user, QStringLiteral("select * from user where id =") + QString::number(userId)) && user.next()) {
-        drNom = user.value(QStringLiteral("DrNom")).toString();
-        userRole = user.value(QStringLiteral("Role")).toInt();
-    }
+    const QSqlRecord user = records::user(userId);
+    drNom = user.value(QStringLiteral("DrNom")).toString();
+    userRole = user.value(QStringLiteral("Role")).toInt();
 
     // The fee fields: the form's spin boxes give their look to the ones that announce Return.
     ordonnanceTextEdit = new TextEdit(this);
@@ -82,7 +82,7 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
         ui->frame->hide();
     }
 
-    acteModel = new QSqlTableModel(this);
+    acteModel = new ListModel(this);
     acteModel->setTable(QStringLiteral("acte"));
     acteModel->setFilter(QStringLiteral(" acte <> ''"));
     acteModel->select();
@@ -99,6 +99,7 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
         QStringLiteral("font: 14pt \"Times New Roman\"; color: rgb(85, 85, 255);"));
 
     QSqlQuery row;
+    row.setForwardOnly(true);
     const bool found =
         sql::exec(row, QStringLiteral("select * from Traitements where id = ") + QString::number(treatmentId)) &&
         row.next();
@@ -106,17 +107,11 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
         setWindowTitle(tr("Visite N ") + row.value(QStringLiteral("visite_id")).toString() + tr(" /  Traitement N ") +
                        row.value(QStringLiteral("id")).toString());
         if (found) {
-            radioFormat = row.value(QStringLiteral("format")).toString();
-            ui->dateTimeEdit->setDateTime(row.value(QStringLiteral("VDate")).toDateTime());
-            ui->traitementLineEdit->setText(row.value(QStringLiteral("Acte")).toString());
-            fraisSpin->setValue(row.value(QStringLiteral("Frais")).toInt());
+            bindFields();
+            stored.load(row.record());
             defaultFee = static_cast<int>(fraisSpin->value());
-            payementSpin->setValue(row.value(QStringLiteral("Payement")).toInt());
             defaultProtFee = row.value(QStringLiteral("ProtFrais")).toInt();
             showBalance();
-            ordonnanceTextEdit->setPlainText(row.value(QStringLiteral("ordonnance")).toString());
-            m_user_id = row.value(QStringLiteral("medcin_id")).toInt();
-            radioBytes = row.value(QStringLiteral("radio")).toByteArray();
         }
         showRadio();
     } else {
@@ -126,9 +121,8 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
         showRadio();
     }
 
-    QSqlQuery doctor;
-    if (sql::exec(doctor, QStringLiteral("select * from user where id =") + QString::number(m_user_id)) &&
-        doctor.next()) {
+    const QSqlRecord doctor = records::user(m_user_id);
+    if (!doctor.isEmpty()) {
         ordonnancePied = doctor.value(QStringLiteral("OrdonnancePied")).toString();
         doctorAddress = doctor.value(QStringLiteral("Adresse")).toString();
         drNom = doctor.value(QStringLiteral("DrNom")).toString();
@@ -147,7 +141,7 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
     connect(traitementLineEditCompleter, qOverload<const QString&>(&QCompleter::highlighted), this,
             &DialogTraitement::on_traitementLineEditCompleter_activated);
 
-    medicamentModel = new QSqlTableModel(this);
+    medicamentModel = new ListModel(this);
     medicamentModel->setTable(QStringLiteral("Medicament"));
     medicamentModel->setFilter(QStringLiteral(" Médicament <> ''"));
     medicamentModel->select();
@@ -281,6 +275,46 @@ void DialogTraitement::on_pushButton_2_clicked() {
     reject();
 }
 
+// The dialog's fields and the act's columns they show.
+void DialogTraitement::bindFields() {
+    stored.addField(
+        QStringLiteral("VDate"), [this] { return QVariant(ui->dateTimeEdit->dateTime()); },
+        [this](const QVariant& value) { ui->dateTimeEdit->setDateTime(value.toDateTime()); });
+    stored.addField(
+        QStringLiteral("Acte"), [this] { return QVariant(ui->traitementLineEdit->text()); },
+        [this](const QVariant& value) { ui->traitementLineEdit->setText(value.toString()); });
+    stored.addField(
+        QStringLiteral("Frais"), [this] { return QVariant(int(fraisSpin->value())); },
+        [this](const QVariant& value) { fraisSpin->setValue(value.toInt()); });
+    stored.addField(
+        QStringLiteral("Payement"), [this] { return QVariant(int(payementSpin->value())); },
+        [this](const QVariant& value) {
+            payementSpin->setValue(value.toInt());
+            showBalance();
+        });
+    stored.addField(
+        QStringLiteral("Ordonnance"), [this] { return QVariant(ordonnanceTextEdit->toPlainText()); },
+        [this](const QVariant& value) { ordonnanceTextEdit->setPlainText(value.toString()); });
+    stored.addField(
+        QStringLiteral("Medcin_id"),
+        [this] { return userModel->record(ui->medcinTraitantComboBox->currentIndex()).value(0); },
+        [this](const QVariant& value) {
+            m_user_id = value.toInt();
+            for (int row = 0; row < userModel->rowCount(); ++row)
+                if (userModel->record(row).value(0).toInt() == m_user_id)
+                    ui->medcinTraitantComboBox->setCurrentIndex(row);
+        });
+    stored.addField(
+        QStringLiteral("format"), [this] { return QVariant(radioFormat); },
+        [this](const QVariant& value) { radioFormat = value.toString(); });
+    stored.addField(
+        QStringLiteral("Radio"), [this] { return QVariant(radioBytes); },
+        [this](const QVariant& value) {
+            radioBytes = value.toByteArray();
+            showRadio();
+        });
+}
+
 // A save that fails says why and keeps the dialog open with what was typed.
 bool DialogTraitement::save() {
     const int fee = static_cast<int>(fraisSpin->value());
@@ -307,24 +341,26 @@ bool DialogTraitement::save() {
                     QStringLiteral(",") + QStringLiteral(" ? ,'") + sql::quoted(radioFormat) + QStringLiteral("' ") +
                     QStringLiteral(")");
     }
-    QSqlQuery query;
-    bool ok = sql::prepare(query, statement);
-    if (ok) {
-        query.addBindValue(radioBytes);
-        ok = sql::execPrepared(query);
-    }
-    if (!ok)
+    if (treatmentId == 0)
+        return savefailure::report(this, sql::write(statement, {radioBytes}));
+    const sql::Outcome outcome = sql::writeIfUnchanged(statement, stored.record(), {radioBytes});
+    if (outcome != sql::Outcome::Changed)
+        return savefailure::report(this, outcome);
+    const QSqlRecord now = sql::storedRow(QStringLiteral("Traitements"), QStringLiteral("id"), treatmentId);
+    if (now.isEmpty()) {
         QMessageBox::warning(this, tr("Traitement"),
-                             tr("Le traitement n'a pas été enregistré :\n") + query.lastError().text());
-    return ok;
+                             tr("Un autre poste a supprimé ce traitement : il ne peut plus être enregistré."));
+        return false;
+    }
+    savefailure::report(this, outcome, stored.takeStored(now));
+    return false;
 }
 
 PrescriptionData DialogTraitement::prescription() const {
     PrescriptionData data;
-    QSqlQuery patient;
     data.patientNum = patientNum;
-    if (sql::exec(patient, QStringLiteral(" select * from patients where num = ") + QString::number(patientNum)) &&
-        patient.next()) {
+    const QSqlRecord patient = records::patient(patientNum);
+    if (!patient.isEmpty()) {
         data.patientName = patient.value(QStringLiteral("Nom")).toString();
         data.patientAge = patient.value(QStringLiteral("Age")).toInt();
         data.patientSex = patient.value(QStringLiteral("Sexe")).toString();

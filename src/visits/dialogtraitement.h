@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/loadedrow.h"
+
 #include "printing/prescriptiondata.h"
 
 #include <QByteArray>
@@ -10,7 +12,7 @@
 
 class MySpinBox;
 class QCompleter;
-class QSqlTableModel;
+class ListModel;
 class QTableView;
 class TextEdit;
 
@@ -56,6 +58,7 @@ private:
     MySpinBox* makeSpinBox(const QString& name);
     void showBalance();
     void showRadio();
+    void bindFields();
     bool save();
 
     std::unique_ptr<Ui::DialogTraitement> ui;
@@ -65,6 +68,8 @@ private:
     int treatmentId = 0;
     int userRole = 0;
     QString drNom;
+    // The stored act the dialog was filled from; a save writes only over it.
+    LoadedRow stored;
     QByteArray radioBytes;
     QString radioFormat = QStringLiteral("PNG");
     int m_user_id = 0;
@@ -74,9 +79,9 @@ private:
     int defaultFee = 0;
     int defaultProtFee = 0;
 
-    QSqlTableModel* userModel = nullptr;
-    QSqlTableModel* acteModel = nullptr;
-    QSqlTableModel* medicamentModel = nullptr;
+    ListModel* userModel = nullptr;
+    ListModel* acteModel = nullptr;
+    ListModel* medicamentModel = nullptr;
     QTableView* acteTableView = nullptr; // never shown: the print preview takes its font
     QCompleter* traitementLineEditCompleter = nullptr;
     QCompleter* medicamentCompleter = nullptr;

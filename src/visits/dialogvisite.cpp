@@ -2,7 +2,9 @@
 #include "app/windowgeometry.h"
 #include "ui_dialogvisite.h"
 
+#include "data/records.h"
 #include "data/sql.h"
+#include "widgets/savefailure.h"
 #include "printing/imageviewer.h"
 #include "visits/dialogtraitement.h"
 #include "widgets/dateformatdelegate.h"
@@ -18,7 +20,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QSqlTableModel>
+#include "data/listmodel.h"
 
 namespace {
 const QSize radioSize(200, 200);
@@ -62,9 +64,7 @@ DialogVisite::~DialogVisite() = default;
 // radiographs, and may not add or delete acts. The panel keeps this for every visit it shows.
 void DialogVisite::applyRole() {
     roleCode = 0;
-    QSqlQuery user;
-    if (sql::exec(user, QStringLiteral("select * from user where id =") + QString::number(userId)) && user.next())
-        roleCode = user.value(QStringLiteral("Role")).toInt();
+    roleCode = records::user(userId).value(QStringLiteral("Role")).toInt();
     const bool restricted = roleCode > 2;
     ui->label_6->setHidden(restricted);
     ui->labelAntecedent->setHidden(restricted);
@@ -79,9 +79,8 @@ void DialogVisite::applyRole() {
 }
 
 void DialogVisite::showPatient() {
-    QSqlQuery patient;
-    if (sql::exec(patient, QStringLiteral("select  * from patients where Num =") + QString::number(patientNum)) &&
-        patient.next()) {
+    const QSqlRecord patient = records::patient(patientNum);
+    if (!patient.isEmpty()) {
         ui->labelNom->setText(patient.value(QStringLiteral("Nom")).toString());
         ui->labelAge->setText(patient.value(QStringLiteral("Age")).toString() + QStringLiteral(" ans"));
         ui->labelAntecedent->setText(patient.value(QStringLiteral("Antecedent_G")).toString() + QStringLiteral(" / ") +
@@ -114,9 +113,9 @@ void DialogVisite::showVisit() {
 }
 
 void DialogVisite::makeModel() {
-    QSqlTableModel* old = model;
+    ListModel* old = model;
     QItemSelectionModel* oldSelection = ui->tableViewTraitement->selectionModel();
-    model = new QSqlTableModel(this);
+    model = new ListModel(this);
     model->setTable(QStringLiteral("vTraitements"));
     model->setFilter(visitFilter);
     model->setSort(model->fieldIndex(QStringLiteral("VDate")), Qt::AscendingOrder);
@@ -261,11 +260,14 @@ void DialogVisite::on_btnSuppTraitement_clicked() {
     box.exec();
     if (box.clickedButton() == yes) {
         QSqlQuery count;
+        count.setForwardOnly(true);
         // The last act of a visit is never deleted: the visit would lose its date and doctor.
-        if (sql::exec(count,
-                      QStringLiteral("select count(*) from Traitements where visite_id =") + QString::number(m_v_id)) &&
-            count.next() && count.value(0).toInt() >= 2) {
-            if (sql::exec(QStringLiteral("delete from traitements where id = ") + id))
+        if (!sql::exec(count,
+                       QStringLiteral("select count(*) from Traitements where visite_id =") + QString::number(m_v_id))) {
+            savefailure::reportDeletion(this, sql::failure(count.lastError()));
+        } else if (count.next() && count.value(0).toInt() >= 2) {
+            count.finish();
+            if (savefailure::reportDeletion(this, sql::write(QStringLiteral("delete from traitements where id = ") + id)))
                 emit refreshVisit();
         }
     }

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-class QSqlTableModel;
+class ListModel;
 
 namespace Ui {
 class DialogVisite;
@@ -59,6 +59,6 @@ private:
     int m_v_id = 0;
     QString visitNumText;
     QString visitFilter;
-    QSqlTableModel* model = nullptr;
+    ListModel* model = nullptr;
     QImage radio;
 };

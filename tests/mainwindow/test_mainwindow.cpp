@@ -15,7 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
-#include <QSqlTableModel>
+#include "data/listmodel.h"
 #include <QStatusBar>
 #include <QStyleFactory>
 #include <QTabBar>
@@ -102,7 +102,7 @@ private slots:
         for (const char* name : {"btnNewVisite", "btnModifierVisite", "btnSuppVisite"})
             QVERIFY2(!child<QPushButton>(w, name)->isEnabled(), name);
         QCOMPARE(shownColumns(child<QTableView>(w, "tableViewVisite")),
-                 QStringList({"VisiteNum", "VDate", "Type", "Motif", "Reste"}));
+                 QStringList({"VisiteNum", "VDate", "Type", "Motif"}));
         testsupport::grabToFile(w, "mainwindow_role3");
         child<QTabWidget>(w, "tabWidget_2")->setCurrentIndex(1);
         testsupport::grabToFile(w, "mainwindow_role3_visits");

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QSqlRecord>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+
+#include <functional>
+
+// The row a form was filled from. A save writes only over the row as it was read (see
+// sql::writeIfUnchanged); when another workstation changed it meanwhile, takeStored() brings in what is
+// stored now without losing what the user typed.
+class LoadedRow {
+public:
+    using Typed = std::function<QVariant()>;
+    using Show = std::function<void(const QVariant&)>;
+
+    // A field of the form bound to a column: how to read what it holds, how to show a stored value in it.
+    void addField(const QString& column, Typed typed, Show show);
+
+    // Shows the stored row in the fields and keeps it as the row the next save writes over.
+    void load(const QSqlRecord& stored);
+    bool isLoaded() const { return !loaded.isEmpty(); }
+    // The row as read, every column of it.
+    const QSqlRecord& record() const { return loaded; }
+
+    // After a save found the row changed: the fields the user left alone show what is stored now, the
+    // others keep what he typed, and the stored row becomes the one the next save writes over. Returns, for
+    // each field the user changed whose stored value changed too, "column: stored value".
+    QStringList takeStored(const QSqlRecord& stored);
+
+private:
+    struct Field {
+        QString column;
+        Typed typed;
+        Show show;
+        QVariant shown; // what the field held right after it showed the row
+    };
+    QVector<Field> fields;
+    QSqlRecord loaded;
+};

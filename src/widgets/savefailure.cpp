@@ -1,0 +1,61 @@
+#include "widgets/savefailure.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+namespace savefailure {
+
+namespace {
+
+QString busyText() {
+    return QCoreApplication::translate("SaveFailure", "La base de données est utilisée par un autre poste. Réessayez dans un instant.");
+}
+
+void warn(QWidget* parent, const QString& text, const QString& details = {}) {
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("SaveFailure", "Avertissement "), text, QMessageBox::Ok, parent);
+    if (!details.isEmpty())
+        box.setInformativeText(details);
+    box.exec();
+}
+
+} // namespace
+
+bool report(QWidget* parent, sql::Outcome outcome, const QStringList& stored) {
+    switch (outcome) {
+    case sql::Outcome::Done:
+        return true;
+    case sql::Outcome::Busy:
+        warn(parent, busyText());
+        break;
+    case sql::Outcome::Changed:
+        warn(parent,
+             QCoreApplication::translate("SaveFailure", "Un autre poste a modifié ces données depuis que vous les avez ouvertes. Ce qui est enregistré "
+                "est maintenant affiché, et ce que vous avez saisi est conservé : enregistrez de nouveau pour "
+                "l'écrire."),
+             stored.isEmpty() ? QString()
+                              : QCoreApplication::translate("SaveFailure", "Enregistré par l'autre poste, remplacé par votre saisie :") + QLatin1Char('\n') +
+                                    stored.join(QLatin1Char('\n')));
+        break;
+    case sql::Outcome::Failed:
+        warn(parent, QCoreApplication::translate("SaveFailure", "L'enregistrement a échoué : rien n'a été écrit. Réessayez."));
+        break;
+    }
+    return false;
+}
+
+bool reportDeletion(QWidget* parent, sql::Outcome outcome) {
+    switch (outcome) {
+    case sql::Outcome::Done:
+        return true;
+    case sql::Outcome::Busy:
+        warn(parent, busyText());
+        break;
+    case sql::Outcome::Changed:
+    case sql::Outcome::Failed:
+        warn(parent, QCoreApplication::translate("SaveFailure", "La suppression a échoué : rien n'a été supprimé. Réessayez."));
+        break;
+    }
+    return false;
+}
+
+} // namespace savefailure

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "data/sql.h"
+
+#include <QStringList>
+
+class QWidget;
+
+// Plain words for a save or a deletion that wrote nothing. The caller keeps its form open with what was
+// typed, so that the user can try again.
+namespace savefailure {
+
+// Says why a save wrote nothing: another workstation holds the database, changed the row meanwhile (the
+// form then shows what is stored, with `stored` listing the values that replace what the user typed over),
+// or the engine refused. Nothing is shown for a save that was written. Returns whether it was written.
+bool report(QWidget* parent, sql::Outcome outcome, const QStringList& stored = {});
+
+// The same for a deletion.
+bool reportDeletion(QWidget* parent, sql::Outcome outcome);
+
+} // namespace savefailure
