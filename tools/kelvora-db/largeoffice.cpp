@@ -27,61 +27,61 @@ constexpr int appointmentsPerYear = 5000;
 constexpr int daysAhead = 60; // appointments are booked up to two months ahead
 
 const char* const surnames[] = {
-    "Martin",    "Bernard",   "Dubois",    "Thomas",    "Robert",   "Richard",   "Petit",     "Durand",
-    "Leroy",     "Moreau",    "Simon",     "Laurent",   "Lefèvre",  "Michel",    "Garcia",    "David",
-    "Bertrand",  "Roux",      "Vincent",   "Fournier",  "Morel",    "Girard",    "André",     "Lefebvre",
-    "Mercier",   "Dupont",    "Lambert",   "Bonnet",    "François", "Martinez",  "Legrand",   "Garnier",
-    "Faure",     "Rousseau",  "Blanc",     "Guérin",    "Muller",   "Henry",     "Roussel",   "Nicolas",
-    "Perrin",    "Morin",     "Mathieu",   "Clément",   "Gauthier", "Dumont",    "Lopez",     "Fontaine",
-    "Chevalier", "Robin",     "Masson",    "Sanchez",   "Gérard",   "Nguyen",    "Boyer",     "Denis",
-    "Lemaire",   "Duval",     "Joly",      "Gautier",   "Roger",    "Roche",     "Roy",       "Noël",
-    "Meyer",     "Lucas",     "Meunier",   "Jean",      "Pérez",    "Marchand",  "Dufour",    "Blanchard",
-    "Marie",     "Barbier",   "Brun",      "Dumas",     "Brunet",   "Schmitt",   "Leroux",    "Colin",
-    "Fernandez", "Pierre",    "Renard",    "Arnaud",    "Rolland",  "Caron",     "Aubert",    "Giraud",
-    "Leclerc",   "Vidal",     "Bourgeois", "Renaud",    "Lemoine",  "Picard",    "Gaillard",  "Philippe",
-    "Leclercq",  "Lacroix",   "Fabre",     "Dupuis",    "Olivier",  "Rodriguez", "Da Silva",  "Hubert",
-    "Louis",     "Charles",   "Guillot",   "Rivière",   "Le Gall",  "Guillaume", "Adam",      "Rey",
-    "Moulin",    "Gonzalez",  "Berger",    "Lecomte",   "Ménard",   "Fleury",    "Deschamps", "Carpentier",
-    "Julien",    "Benoît",    "Paris",     "Maillard",  "Marchal",  "Aubry",     "Vasseur",   "Le Roux",
-    "Renault",   "Jacquet",   "Collet",    "Prévost",   "Poirier",  "Charpentier", "Royer",   "Huet",
-    "Baron",     "Dupuy",     "Pons",      "Paul",      "Laine",    "Carré",     "Bréchet",   "Rémy",
-    "Schneider", "Perrot",    "Guyot",     "Barré",     "Marty",    "Cousin",    "Benali",    "Haddad",
-    "Mansouri",  "Rahmani",   "Saïdi",     "Belkacem",  "Bouzid",   "Cherif",    "Hamidi",    "Zerrouki",
-    "O'Brien",   "O'Neill",   "D'Amico",   "N'Diaye",   "L'Hôte",   "Diallo",    "Traoré",    "Koné",
-    "Ferreira",  "Pereira",   "Costa",     "Santos",    "Oliveira", "Müller",    "Weiß",      "Łukasik",
-    "Åberg",     "Núñez",     "Ibáñez",    "Çelik",     "Yılmaz",   "Øster",     "Dvořák",    "Novák",
+    "Martin",    "Bernard",   "Dubois",     "Thomas",    "Robert",   "Richard",  "Petit",    "Durand",      "Leroy",
+    "Moreau",    "Simon",     "Laurent",    "Lefèvre",   "Michel",   "Garcia",   "David",    "Bertrand",    "Roux",
+    "Vincent",   "Fournier",  "Morel",      "Girard",    "André",    "Lefebvre", "Mercier",  "Dupont",      "Lambert",
+    "Bonnet",    "François",  "Martinez",   "Legrand",   "Garnier",  "Faure",    "Rousseau", "Blanc",       "Guérin",
+    "Muller",    "Henry",     "Roussel",    "Nicolas",   "Perrin",   "Morin",    "Mathieu",  "Clément",     "Gauthier",
+    "Dumont",    "Lopez",     "Fontaine",   "Chevalier", "Robin",    "Masson",   "Sanchez",  "Gérard",      "Nguyen",
+    "Boyer",     "Denis",     "Lemaire",    "Duval",     "Joly",     "Gautier",  "Roger",    "Roche",       "Roy",
+    "Noël",      "Meyer",     "Lucas",      "Meunier",   "Jean",     "Pérez",    "Marchand", "Dufour",      "Blanchard",
+    "Marie",     "Barbier",   "Brun",       "Dumas",     "Brunet",   "Schmitt",  "Leroux",   "Colin",       "Fernandez",
+    "Pierre",    "Renard",    "Arnaud",     "Rolland",   "Caron",    "Aubert",   "Giraud",   "Leclerc",     "Vidal",
+    "Bourgeois", "Renaud",    "Lemoine",    "Picard",    "Gaillard", "Philippe", "Leclercq", "Lacroix",     "Fabre",
+    "Dupuis",    "Olivier",   "Rodriguez",  "Da Silva",  "Hubert",   "Louis",    "Charles",  "Guillot",     "Rivière",
+    "Le Gall",   "Guillaume", "Adam",       "Rey",       "Moulin",   "Gonzalez", "Berger",   "Lecomte",     "Ménard",
+    "Fleury",    "Deschamps", "Carpentier", "Julien",    "Benoît",   "Paris",    "Maillard", "Marchal",     "Aubry",
+    "Vasseur",   "Le Roux",   "Renault",    "Jacquet",   "Collet",   "Prévost",  "Poirier",  "Charpentier", "Royer",
+    "Huet",      "Baron",     "Dupuy",      "Pons",      "Paul",     "Laine",    "Carré",    "Bréchet",     "Rémy",
+    "Schneider", "Perrot",    "Guyot",      "Barré",     "Marty",    "Cousin",   "Benali",   "Haddad",      "Mansouri",
+    "Rahmani",   "Saïdi",     "Belkacem",   "Bouzid",    "Cherif",   "Hamidi",   "Zerrouki", "O'Brien",     "O'Neill",
+    "D'Amico",   "N'Diaye",   "L'Hôte",     "Diallo",    "Traoré",   "Koné",     "Ferreira", "Pereira",     "Costa",
+    "Santos",    "Oliveira",  "Müller",     "Weiß",      "Łukasik",  "Åberg",    "Núñez",    "Ibáñez",      "Çelik",
+    "Yılmaz",    "Øster",     "Dvořák",     "Novák",
 };
 
 const char* const firstNames[] = {
-    "Jean",     "Marie",    "Pierre",   "Sophie",    "Michel",   "Isabelle", "Philippe", "Nathalie", "Alain",
-    "Catherine", "Nicolas", "Sylvie",   "Christophe", "Céline",  "Patrick",  "Valérie",  "Stéphane", "Sandrine",
-    "Laurent",  "Christine", "Frédéric", "Véronique", "Éric",    "Hélène",   "Olivier",  "Anne",     "Julien",
-    "Émilie",   "François", "Aurélie",  "Thierry",   "Chloé",    "Sébastien", "Camille", "David",    "Léa",
-    "Thomas",   "Manon",    "Antoine",  "Inès",      "Lucas",    "Jade",     "Hugo",     "Louise",   "Théo",
-    "Zoé",      "Raphaël",  "Maëlle",   "Noël",      "Joséphine", "Benoît",  "Cécile",   "Jérôme",   "Solène",
-    "Aurélien", "Geneviève", "Cédric",  "Bérénice",  "Hervé",    "Océane",   "Loïc",     "Anaïs",    "Étienne",
-    "Amélie",   "Gérard",   "Marguerite", "Raphaëlle", "Noémie", "Mathéo",   "Clémence", "Jérémie",  "Agnès",
-    "Karim",    "Nadia",    "Sofiane",  "Amel",      "Yacine",   "Meriem",   "Seán",     "Élodie",   "Moussa",
-    "Fatoumata", "João",    "Lucía",    "José",      "Ana",      "Jürgen",   "Björn",    "Zoë",      "Héloïse",
-    "Grégoire", "Timothée", "Adèle",    "Maël",      "Lenaïg",   "Gaëtan",   "Gaëlle",   "Ophélie",  "Valentin",
-    "Margaux",  "Baptiste", "Juliette", "Quentin",   "Pauline",  "Romain",   "Mélanie",  "Maxime",   "Laure",
+    "Jean",      "Marie",     "Pierre",     "Sophie",     "Michel",    "Isabelle",  "Philippe", "Nathalie", "Alain",
+    "Catherine", "Nicolas",   "Sylvie",     "Christophe", "Céline",    "Patrick",   "Valérie",  "Stéphane", "Sandrine",
+    "Laurent",   "Christine", "Frédéric",   "Véronique",  "Éric",      "Hélène",    "Olivier",  "Anne",     "Julien",
+    "Émilie",    "François",  "Aurélie",    "Thierry",    "Chloé",     "Sébastien", "Camille",  "David",    "Léa",
+    "Thomas",    "Manon",     "Antoine",    "Inès",       "Lucas",     "Jade",      "Hugo",     "Louise",   "Théo",
+    "Zoé",       "Raphaël",   "Maëlle",     "Noël",       "Joséphine", "Benoît",    "Cécile",   "Jérôme",   "Solène",
+    "Aurélien",  "Geneviève", "Cédric",     "Bérénice",   "Hervé",     "Océane",    "Loïc",     "Anaïs",    "Étienne",
+    "Amélie",    "Gérard",    "Marguerite", "Raphaëlle",  "Noémie",    "Mathéo",    "Clémence", "Jérémie",  "Agnès",
+    "Karim",     "Nadia",     "Sofiane",    "Amel",       "Yacine",    "Meriem",    "Seán",     "Élodie",   "Moussa",
+    "Fatoumata", "João",      "Lucía",      "José",       "Ana",       "Jürgen",    "Björn",    "Zoë",      "Héloïse",
+    "Grégoire",  "Timothée",  "Adèle",      "Maël",       "Lenaïg",    "Gaëtan",    "Gaëlle",   "Ophélie",  "Valentin",
+    "Margaux",   "Baptiste",  "Juliette",   "Quentin",    "Pauline",   "Romain",    "Mélanie",  "Maxime",   "Laure",
 };
 
 const char* const streets[] = {
-    "rue de la République", "place Bellecour",  "avenue Jean Jaurès", "rue Mercière",        "quai Saint-Antoine",
-    "rue d'Algérie",         "cours Gambetta",   "montée de la Grande Côte", "rue Victor Hugo", "boulevard des Belges",
-    "rue de l'Arbre Sec",    "avenue Berthelot", "rue Garibaldi",      "impasse des Lilas",  "chemin de l'Étang",
-    "rue Paul Bert",         "allée des Érables", "rue de Créqui",     "rue de Marseille",   "place des Terreaux",
-    "rue Juliette Récamier", "rue du Bœuf",      "avenue de Saxe",     "rue Saint-Jean",     "rue d'Inkermann",
-    "rue Tronchet",          "rue Duguesclin",   "rue de la Part-Dieu", "cours Lafayette",   "rue Pasteur",
+    "rue de la République",  "place Bellecour",      "avenue Jean Jaurès", "rue Mercière",
+    "quai Saint-Antoine",    "rue d'Algérie",        "cours Gambetta",     "montée de la Grande Côte",
+    "rue Victor Hugo",       "boulevard des Belges", "rue de l'Arbre Sec", "avenue Berthelot",
+    "rue Garibaldi",         "impasse des Lilas",    "chemin de l'Étang",  "rue Paul Bert",
+    "allée des Érables",     "rue de Créqui",        "rue de Marseille",   "place des Terreaux",
+    "rue Juliette Récamier", "rue du Bœuf",          "avenue de Saxe",     "rue Saint-Jean",
+    "rue d'Inkermann",       "rue Tronchet",         "rue Duguesclin",     "rue de la Part-Dieu",
+    "cours Lafayette",       "rue Pasteur",
 };
 
-const char* const towns[] = {"Lyon", "Villeurbanne", "Bron", "Écully", "Caluire", "Vénissieux", "Oullins",
-                             "Tassin-la-Demi-Lune", "Saint-Fons", "Décines-Charpieu"};
+const char* const towns[] = {"Lyon",    "Villeurbanne",        "Bron",       "Écully",          "Caluire", "Vénissieux",
+                             "Oullins", "Tassin-la-Demi-Lune", "Saint-Fons", "Décines-Charpieu"};
 
-const char* const generalHistory[] = {"Diabète",           "Hypertension artérielle",  "Cardiopathie",
-                                      "Allergie à la pénicilline", "Asthme",           "Traitement anticoagulant",
-                                      "Grossesse",         "Insuffisance rénale"};
+const char* const generalHistory[] = {
+    "Diabète", "Hypertension artérielle",  "Cardiopathie", "Allergie à la pénicilline",
+    "Asthme",  "Traitement anticoagulant", "Grossesse",    "Insuffisance rénale"};
 const char* const localHistory[] = {"Extraction récente", "Bruxisme", "Traitement orthodontique",
                                     "Parodontite chronique"};
 const char* const remarks[] = {"Vient avec un accompagnant", "Préfère le matin", "Anxieux", "Dents de lait",
@@ -91,28 +91,32 @@ struct Act {
     const char* name;
     int fee;
 };
-const Act careActs[] = {{"Consultation", 1000},           {"Détartrage", 3000},
-                        {"Extraction", 2000},             {"Extraction chirurgicale", 5000},
-                        {"Obturation provisoire", 1500},  {"Obturation au composite", 3500},
-                        {"Obturation à l'amalgame", 2500}, {"Obturation canalaire", 6000},
-                        {"Pulpotomie", 3000},             {"Curetage parodontal", 4000},
-                        {"Scellement de sillons", 2000},  {"Radiographie rétro-alvéolaire", 800}};
-const Act prosthesisActs[] = {{"Couronne céramo-métallique", 25000},
-                              {"Bridge", 60000},
-                              {"Prothèse adjointe partielle", 30000}};
+const Act careActs[] = {{"Consultation", 1000},
+                        {"Détartrage", 3000},
+                        {"Extraction", 2000},
+                        {"Extraction chirurgicale", 5000},
+                        {"Obturation provisoire", 1500},
+                        {"Obturation au composite", 3500},
+                        {"Obturation à l'amalgame", 2500},
+                        {"Obturation canalaire", 6000},
+                        {"Pulpotomie", 3000},
+                        {"Curetage parodontal", 4000},
+                        {"Scellement de sillons", 2000},
+                        {"Radiographie rétro-alvéolaire", 800}};
+const Act prosthesisActs[] = {
+    {"Couronne céramo-métallique", 25000}, {"Bridge", 60000}, {"Prothèse adjointe partielle", 30000}};
 
-const char* const careReasons[] = {"Anomalie buccale", "Douleur dentaire", "Motif parodental", "Motif préventif",
-                                   "Motif ésthétique", "Ordonnance"};
-const char* const careDiagnoses[] = {"Caries dentaire",      "Gingivite",      "Parodontites",
-                                     "Pulpite réversible",   "Pulpite irréversible", "Nécrose pulpaire",
-                                     "Abcès dentaire",       "Fracture dentaire", "Hypersensibilité dentinaire",
-                                     "Péricoronarite",       "Alvéolite",      "Dyschromie"};
-const char* const plannedTreatments[] = {"Contrôle",   "Détartrage",        "Extraction",       "Obturation",
-                                         "Obturation canalaire", "Prise d'empreinte", "Pose de couronne",
-                                         "Urgence",    "Blanchiment"};
+const char* const careReasons[] = {"Anomalie buccale", "Douleur dentaire", "Motif parodental",
+                                   "Motif préventif",  "Motif ésthétique", "Ordonnance"};
+const char* const careDiagnoses[] = {
+    "Caries dentaire",  "Gingivite",      "Parodontites",      "Pulpite réversible",          "Pulpite irréversible",
+    "Nécrose pulpaire", "Abcès dentaire", "Fracture dentaire", "Hypersensibilité dentinaire", "Péricoronarite",
+    "Alvéolite",        "Dyschromie"};
+const char* const plannedTreatments[] = {
+    "Contrôle",          "Détartrage",       "Extraction", "Obturation", "Obturation canalaire",
+    "Prise d'empreinte", "Pose de couronne", "Urgence",    "Blanchiment"};
 
-template <typename T, std::size_t N>
-const T& pick(QRandomGenerator& random, const T (&items)[N]) {
+template <typename T, std::size_t N> const T& pick(QRandomGenerator& random, const T (&items)[N]) {
     return items[random.bounded(int(N))];
 }
 
@@ -233,8 +237,8 @@ QString fillYears(const QString& firstUserName, int years) {
             const QString other = random.bounded(12) == 0 ? text(pick(random, remarks)) : QString();
             const QString file = QStringLiteral("%1-%2").arg(arrivals[i].year()).arg(i + 1, 5, 10, QLatin1Char('0'));
             patientIds[i] = patient.run({surname + QLatin1Char(' ') + first, age, today.year() - age,
-                                         random.bounded(2) ? QStringLiteral("M") : QStringLiteral("F"), phone,
-                                         address, general, local, other, file});
+                                         random.bounded(2) ? QStringLiteral("M") : QStringLiteral("F"), phone, address,
+                                         general, local, other, file});
         }
     }
 
@@ -244,13 +248,12 @@ QString fillYears(const QString& firstUserName, int years) {
         // Every patient has a first visit; the others go to patients chosen at random.
         const int patient = v < std::size_t(patientCount) ? int(v) : random.bounded(patientCount);
         const int span = int(arrivals[patient].daysTo(today));
-        const QDate day = v < std::size_t(patientCount) ? arrivals[patient]
-                                                        : arrivals[patient].addDays(random.bounded(span + 1));
+        const QDate day =
+            v < std::size_t(patientCount) ? arrivals[patient] : arrivals[patient].addDays(random.bounded(span + 1));
         visits[v] = {day, slot(random), patient};
     }
-    std::sort(visits.begin(), visits.end(), [](const Visit& a, const Visit& b) {
-        return a.day != b.day ? a.day < b.day : a.minutes < b.minutes;
-    });
+    std::sort(visits.begin(), visits.end(),
+              [](const Visit& a, const Visit& b) { return a.day != b.day ? a.day < b.day : a.minutes < b.minutes; });
 
     {
         Statement visit(QStringLiteral("insert into Visites (PatientNum, Type, VDate, Motif, Diagnostique, "
@@ -265,8 +268,8 @@ QString fillYears(const QString& firstUserName, int years) {
             const bool prosthesis = random.bounded(8) == 0;
             const QString when = isoDateTime(v.day, v.minutes);
             const qint64 doctor = doctors[std::size_t(random.bounded(int(doctors.size())))];
-            QVariantList values{patientIds[v.patient], prosthesis ? QStringLiteral("PROTHESE") : QStringLiteral("SOINS"),
-                                when};
+            QVariantList values{patientIds[v.patient],
+                                prosthesis ? QStringLiteral("PROTHESE") : QStringLiteral("SOINS"), when};
             const Act* firstAct = nullptr;
             if (prosthesis) {
                 firstAct = &pick(random, prosthesisActs);
@@ -289,8 +292,8 @@ QString fillYears(const QString& firstUserName, int years) {
                     QByteArray(chosen.name).startsWith("Extraction")
                         ? QStringLiteral("Amoxicilline 1 g, 1 cp matin et soir pendant 7 jours\nParacétamol 1 g")
                         : QString();
-                act.run({visitId, isoDateTime(v.day, v.minutes + 20 * a), text(chosen.name), prescription,
-                         chosen.fee, paid, actDoctor});
+                act.run({visitId, isoDateTime(v.day, v.minutes + 20 * a), text(chosen.name), prescription, chosen.fee,
+                         paid, actDoctor});
             }
         }
     }
