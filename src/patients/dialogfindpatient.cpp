@@ -86,8 +86,9 @@ void DialogFindPatient::on_patientlineEdit_textChanged(const QString& text) {
     }
     // The search index narrows the register to a few candidates, on which the like filter decides.
     const QString candidates = search::patientCandidates(typedWords, withHistory);
-    const QString filter = (candidates.isEmpty() ? QStringLiteral("  num like '%%'") : "  " + candidates) + " and ( " +
-                           groups.join(QStringLiteral(" ) or ( ")) + " ) ";
+    const QString columnGroups = "( " + groups.join(QStringLiteral(" ) or ( ")) + " ) ";
+    const QString filter = candidates.isEmpty() ? "  num like '%%' and " + columnGroups
+                                                : "  " + candidates + " and ( " + columnGroups + ") ";
     qDebug() << "words" << words;
     qDebug() << "filter" << filter;
     patientsModel->setFilter(filter);
