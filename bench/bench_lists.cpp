@@ -414,6 +414,10 @@ int main(int argc, char** argv) {
         all.push_back({QString::fromUtf8(name), scenario});
     for (auto& form : formScenarios())
         all.push_back(form);
+    // BENCH_ONLY=text keeps the scenarios whose name holds the text.
+    const QString only = qEnvironmentVariable("BENCH_ONLY");
+    all.erase(std::remove_if(all.begin(), all.end(), [&](const auto& s) { return !s.first.contains(only); }),
+              all.end());
 
     std::vector<std::vector<Result>> results(2, std::vector<Result>(all.size()));
     long resident = 0;
