@@ -85,10 +85,11 @@ void sumFormDialog::laSommeProc() {
     if (dayModel->lastError().isValid())
         qDebug() << "Query" << dayModel->filter() << dayModel->lastError().text();
 
+    // The totals straight from the period's acts, rather than grouped by day and then summed again.
     QSqlQuery sums;
     QVariant fees;
     QVariant payments;
-    if (sql::exec(sums, QStringLiteral("select sum(Query.SommeDeFrais),sum(Query.SommeDePayement)  from Query where ") +
+    if (sql::exec(sums, QStringLiteral("select sum(vRecettes.Frais),sum(vRecettes.Payement)  from vRecettes where ") +
                             dayModel->filter()) &&
         sums.next()) {
         fees = sums.value(0);

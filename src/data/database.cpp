@@ -1,5 +1,7 @@
 #include "data/database.h"
 
+#include "data/schema.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -61,6 +63,11 @@ bool open(QSqlDatabase& db) {
     }
     if (!installDialect(db)) {
         qCWarning(lcDatabase) << "The database engine refused the program's SQL dialect";
+        db.close();
+        return false;
+    }
+    // The windows rely on the search index and the views of this version.
+    if (!schema::update(db)) {
         db.close();
         return false;
     }

@@ -22,7 +22,7 @@ QSqlDatabase addDefaultConnection();
 // Opens the file named by the connection's database name (a connection string or a path). A missing file,
 // one that cannot be read and written, or one that is not an SQLite database fails; no file is ever created.
 // The password has no meaning for SQLite and is ignored. On success the connection speaks the program's
-// SQL dialect.
+// SQL dialect, and a file made by an earlier version has been brought up to date.
 bool open(QSqlDatabase& db);
 
 // The file of the open default connection, or an empty text.

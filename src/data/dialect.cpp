@@ -1,5 +1,6 @@
 // The SQL dialect of the program's statements, taught to SQLite: datevalue(), and a like operator that
-// ignores letter case (accented letters included) and lets a stored date-time match the forms a user types.
+// ignores letter case (accented letters included) and matches a stored date-time only in the forms a user
+// reads and types.
 
 #include "data/database.h"
 
@@ -144,13 +145,17 @@ std::u32string unicodeFolded(const unsigned char* text, int length) {
     return result;
 }
 
-// The forms in which a user types a stored date-time 'yyyy-MM-ddTHH:mm:ss': 'dd-MM-yyyy HH:mm' and
+// The forms in which a user reads and types a stored date-time 'yyyy-MM-ddTHH:mm:ss': 'dd-MM-yyyy HH:mm' and
 // 'dd/MM/yyyy HH:mm:ss' (a stored day alone gives 'dd-MM-yyyy' and 'dd/MM/yyyy'). Returns the length of the
-// forms written into the two buffers, or 0 when the value is no date-time.
+// dashed form written into its buffer, the slashed one being 10 or 19 long, or 0 when the value is no stored
+// date-time.
 int typedDateForms(const unsigned char* value, int length, char dashed[20], char slashed[20]) {
     const auto* text = reinterpret_cast<const char*>(value);
-    if (length < 10 || !isDigits(text, 0, 4) || text[4] != '-' || !isDigits(text, 5, 2) || text[7] != '-' ||
-        !isDigits(text, 8, 2))
+    if ((length != 10 && length != 16 && length != 19) || !isDigits(text, 0, 4) || text[4] != '-' ||
+        !isDigits(text, 5, 2) || text[7] != '-' || !isDigits(text, 8, 2))
+        return 0;
+    if (length > 10 && ((text[10] != 'T' && text[10] != ' ') || !isDigits(text, 11, 2) || text[13] != ':' ||
+                        !isDigits(text, 14, 2) || (length == 19 && (text[16] != ':' || !isDigits(text, 17, 2)))))
         return 0;
     auto writeDay = [text](char* out, char separator) {
         std::memcpy(out, text + 8, 2);
@@ -163,22 +168,29 @@ int typedDateForms(const unsigned char* value, int length, char dashed[20], char
     writeDay(slashed, '/');
     if (length == 10)
         return 10;
-    if (length < 16 || (text[10] != 'T' && text[10] != ' ') || !isDigits(text, 11, 2) || text[13] != ':' ||
-        !isDigits(text, 14, 2))
-        return 0;
     dashed[10] = slashed[10] = ' ';
     std::memcpy(dashed + 11, text + 11, 5);
     std::memcpy(slashed + 11, text + 11, 5);
     slashed[16] = ':';
-    if (length >= 19 && text[16] == ':' && isDigits(text, 17, 2))
+    if (length == 19)
         std::memcpy(slashed + 17, text + 17, 2);
     else
         slashed[17] = slashed[18] = '0';
-    return 16; // the slashed form is 19 long
+    return 16;
+}
+
+// Whether the folded pattern can match a typed date form at all: its characters other than the wildcards
+// are digits and the separators of the forms. Most searches are words, and skip the dates at once.
+bool canMatchDates(const std::string& pattern) {
+    for (char c : pattern)
+        if (!((c >= '0' && c <= '9') || c == '-' || c == '/' || c == ':' || c == ' ' || c == '%' || c == '_'))
+            return false;
+    return true;
 }
 
 struct FoldedPattern {
     bool ascii = true;
+    bool dates = false;
     std::string asciiText;
     std::u32string unicodeText;
 };
@@ -216,8 +228,10 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     if (!pattern) {
         pattern = new FoldedPattern;
         pattern->ascii = isAscii(patternText, patternLength) && escape < 0x80;
-        if (pattern->ascii)
+        if (pattern->ascii) {
             pattern->asciiText = asciiFolded(patternText, patternLength);
+            pattern->dates = hasEscape || canMatchDates(pattern->asciiText);
+        }
         pattern->unicodeText = unicodeFolded(patternText, patternLength);
         sqlite3_set_auxdata(context, 0, pattern, deletePattern);
         pattern = static_cast<FoldedPattern*>(sqlite3_get_auxdata(context, 0));
@@ -237,16 +251,16 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
         return likeMatch(p.data(), p.size(), folded.data(), folded.size(), hasEscape, escape, sameChar);
     };
 
-    bool result = matches(valueText, valueLength);
-    if (!result) {
-        char dashed[20], slashed[20];
-        const int dashedLength = typedDateForms(valueText, valueLength, dashed, slashed);
-        if (dashedLength > 0) {
-            const int slashedLength = dashedLength == 10 ? 10 : 19;
-            result = matches(reinterpret_cast<const unsigned char*>(dashed), dashedLength) ||
-                     matches(reinterpret_cast<const unsigned char*>(slashed), slashedLength);
-        }
-    }
+    // A stored date-time is matched in the forms the user reads, never in its stored text: "12-08" is the
+    // 12th of August, not the 8th of December.
+    bool result = false;
+    char dashed[20], slashed[20];
+    const int dashedLength = typedDateForms(valueText, valueLength, dashed, slashed);
+    if (dashedLength == 0)
+        result = matches(valueText, valueLength);
+    else if (pattern->dates)
+        result = matches(reinterpret_cast<const unsigned char*>(dashed), dashedLength) ||
+                 matches(reinterpret_cast<const unsigned char*>(slashed), dashedLength == 10 ? 10 : 19);
     sqlite3_result_int(context, result ? 1 : 0);
 }
 

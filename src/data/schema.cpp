@@ -1,17 +1,60 @@
 #include "data/schema.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
+#include <QSqlDriver>
+#include <QVariant>
 
 #include <sqlite3.h>
 
+Q_LOGGING_CATEGORY(lcSchema, "kelvora.schema")
+
 namespace schema {
 
-QString text() {
-    QFile file(QStringLiteral(":/data/schema.sql"));
-    if (!file.open(QIODevice::ReadOnly))
+namespace {
+
+// Raised whenever lists.sql changes, so that the files of earlier versions get it again.
+constexpr int listsVersion = 1;
+
+QByteArray resource(const QString& name) {
+    QFile file(QStringLiteral(":/data/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray listsStatements() {
+    const QByteArray lists = resource(QStringLiteral("lists.sql"));
+    return lists.isEmpty() ? lists : lists + "\nPRAGMA user_version = " + QByteArray::number(listsVersion) + ";\n";
+}
+
+// Runs the statements in one transaction; returns what went wrong, or an empty text.
+QString runAll(sqlite3* db, const QByteArray& statements) {
+    char* message = nullptr;
+    const QByteArray text = "BEGIN;\n" + statements + "\nCOMMIT;";
+    if (sqlite3_exec(db, text.constData(), nullptr, nullptr, &message) == SQLITE_OK)
         return {};
-    return QString::fromUtf8(file.readAll());
+    const QString error = QString::fromUtf8(message ? message : sqlite3_errmsg(db));
+    sqlite3_free(message);
+    if (!sqlite3_get_autocommit(db))
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    return error;
+}
+
+int userVersion(sqlite3* db) {
+    sqlite3_stmt* statement = nullptr;
+    int version = -1;
+    if (sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW)
+        version = sqlite3_column_int(statement, 0);
+    sqlite3_finalize(statement);
+    return version;
+}
+
+} // namespace
+
+QString text() {
+    return QString::fromUtf8(resource(QStringLiteral("schema.sql")) + "\n" + resource(QStringLiteral("lists.sql")));
 }
 
 QString createDatabaseFile(const QString& path) {
@@ -19,8 +62,9 @@ QString createDatabaseFile(const QString& path) {
         return QStringLiteral("no file given");
     if (QFileInfo::exists(path))
         return QStringLiteral("%1 already exists").arg(path);
-    const QString sql = text();
-    if (sql.isEmpty())
+    const QByteArray tables = resource(QStringLiteral("schema.sql"));
+    const QByteArray lists = listsStatements();
+    if (tables.isEmpty() || lists.isEmpty())
         return QStringLiteral("the schema is missing from the program");
 
     sqlite3* db = nullptr;
@@ -30,18 +74,31 @@ QString createDatabaseFile(const QString& path) {
         sqlite3_close(db);
         return error;
     }
-    char* message = nullptr;
-    const QByteArray statements = "BEGIN;\n" + sql.toUtf8() + "\nCOMMIT;";
-    const int rc = sqlite3_exec(db, statements.constData(), nullptr, nullptr, &message);
-    QString error;
-    if (rc != SQLITE_OK) {
-        error = QString::fromUtf8(message ? message : sqlite3_errmsg(db));
-        sqlite3_free(message);
-    }
+    const QString error = runAll(db, tables + "\n" + lists);
     sqlite3_close(db);
     if (!error.isEmpty())
         QFile::remove(path);
     return error;
+}
+
+bool update(QSqlDatabase& db) {
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return false;
+    sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
+    if (!connection)
+        return false;
+    if (userVersion(connection) >= listsVersion)
+        return true;
+    QElapsedTimer timer;
+    timer.start();
+    const QString error = runAll(connection, listsStatements());
+    if (!error.isEmpty()) {
+        qCWarning(lcSchema).noquote() << "The office file could not be brought up to date:" << error;
+        return false;
+    }
+    qCInfo(lcSchema) << "Office file brought up to date in" << timer.elapsed() << "ms";
+    return true;
 }
 
 } // namespace schema

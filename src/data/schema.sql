@@ -49,7 +49,6 @@ CREATE TABLE Traitements (
 );
 CREATE INDEX idx_traitements_visite ON Traitements(visite_id);
 CREATE INDEX idx_traitements_vdate ON Traitements(VDate);
-CREATE INDEX idx_traitements_medecin ON Traitements(Medcin_id);
 
 CREATE TABLE Rendezvous (
     RVNum INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -192,25 +191,3 @@ SELECT Rendezvous.RVDate AS "Date", Patients.Nom, Rendezvous.traitement, Rendezv
        Patients.Num, date(Rendezvous.RVDate) AS RVDate
 FROM Rendezvous INNER JOIN Patients ON Rendezvous.PatientNum = Patients.Num
 ORDER BY Rendezvous.RVDate;
-
-CREATE VIEW Query AS
-SELECT date(Traitements.VDate) AS VDate,
-       CAST(total(Traitements.Frais) AS INTEGER) AS SommeDeFrais,
-       CAST(total(Traitements.Payement) AS INTEGER) AS SommeDePayement,
-       CAST(total(Traitements.Frais) - total(Traitements.Payement) AS INTEGER) AS Reste,
-       Traitements.Medcin_id AS id, user.Name AS "Médecin"
-FROM Traitements LEFT JOIN user ON Traitements.Medcin_id = user.id
-GROUP BY date(Traitements.VDate), Traitements.Medcin_id
-ORDER BY date(Traitements.VDate);
-
-CREATE VIEW vPatient AS
-SELECT Patients.Num, Patients.Nom,
-       CAST(total(Traitements.Frais) AS INTEGER) AS SommeDeFrais,
-       CAST(total(Traitements.Payement) AS INTEGER) AS SommeDePayement,
-       CAST(total(Traitements.Frais) - total(Traitements.Payement) AS INTEGER) AS Reste,
-       Traitements.Medcin_id AS id, user.Name AS "Médecin"
-FROM ((Patients INNER JOIN Visites ON Patients.Num = Visites.PatientNum)
-      INNER JOIN Traitements ON Visites.VisiteNum = Traitements.visite_id)
-     LEFT JOIN user ON Traitements.Medcin_id = user.id
-GROUP BY Patients.Num, Traitements.Medcin_id
-ORDER BY Patients.Nom;

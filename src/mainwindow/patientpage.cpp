@@ -61,8 +61,9 @@ void MainWindow::showPatientName() {
 }
 
 void MainWindow::updateAges() {
-    sql::exec(QStringLiteral("UPDATE Patients SET age=") + QString::number(QDate::currentDate().year()) +
-              QStringLiteral("-annee"));
+    // Only the patients whose age changes are written: on most days none.
+    const QString age = QString::number(QDate::currentDate().year()) + QStringLiteral("-annee");
+    sql::exec(QStringLiteral("UPDATE Patients SET age=") + age + QStringLiteral(" WHERE age IS NOT ") + age);
 }
 
 void MainWindow::on_pushButtonNewPatient_clicked() {

@@ -21,6 +21,8 @@
 #include <QStringListModel>
 #include <QTextStream>
 
+#include <memory>
+
 namespace {
 const QString namesFile = QStringLiteral("resources/noms.txt");
 const QString addressesFile = QStringLiteral("resources/adresse.txt");
@@ -71,7 +73,6 @@ DialogAddUpdatePatient::DialogAddUpdatePatient(int patientNum, int userId, const
 
     patientsModel = new ListModel(this);
     patientsModel->setTable(QStringLiteral("patients"));
-    patientsModel->select();
 
     bindFields();
     if (patientNum != 0)
@@ -82,8 +83,19 @@ DialogAddUpdatePatient::DialogAddUpdatePatient(int patientNum, int userId, const
     ui->nomLineEdit->setFocus();
     fillDebt();
 
-    nomCompleter = makeCompleter(patientsModel, 1);
+    // The completer reads every patient's name: on a large office that takes longer than the whole form, so
+    // the register is read when the user starts typing a name, not when the form opens.
+    nomCompleter = makeCompleter(nullptr, 1);
     ui->nomLineEdit->setCompleter(nomCompleter);
+    auto firstEdit = std::make_shared<QMetaObject::Connection>();
+    *firstEdit = connect(ui->nomLineEdit, &QLineEdit::textEdited, this, [this, firstEdit] {
+        disconnect(*firstEdit);
+        patientsModel->select();
+        nomCompleter->setModel(patientsModel);
+        nomCompleter->setCompletionColumn(1);
+        nomCompleter->setCompletionPrefix(ui->nomLineEdit->text());
+        nomCompleter->complete();
+    });
     adresseCompleter = makeCompleter(loadWordList(this, addressesFile, this), 0);
     ui->adresseLineEdit->setCompleter(adresseCompleter);
 

@@ -3,6 +3,7 @@
 
 #include "app/windowgeometry.h"
 #include "data/records.h"
+#include "data/search.h"
 #include "data/sql.h"
 #include "widgets/savefailure.h"
 #include "patients/dialogaddupdatepatient.h"
@@ -21,6 +22,11 @@ namespace {
 // The columns searched, each on its own: a patient matches when one of them holds every word.
 const char* const searchedColumns[] = {"n°dossier", "nom", "Antecedent_G", "Antecedent_L",
                                        "Adresse",   "Tel", "annee",        "autres"};
+
+// The reception does not see the medical history, and does not find patients by it either.
+bool isHistory(const char* column) {
+    return qstrcmp(column, "Antecedent_G") == 0 || qstrcmp(column, "Antecedent_L") == 0;
+}
 } // namespace
 
 DialogFindPatient::DialogFindPatient(int userId, QWidget* parent)
@@ -64,16 +70,24 @@ int DialogFindPatient::currentPatientNum() const {
 }
 
 void DialogFindPatient::on_patientlineEdit_textChanged(const QString& text) {
+    const bool withHistory = roleName != QLatin1String("reception");
     // Consecutive blanks give empty words, which match everything.
+    const QStringList typedWords = text.split(QLatin1Char(' '));
     const QStringList words = sql::quoted(text).split(QLatin1Char(' '));
     QStringList groups;
     for (const char* column : searchedColumns) {
+        if (!withHistory && isHistory(column))
+            continue;
         QStringList group;
         for (const QString& word : words)
             group << QStringLiteral("   ") + QString::fromUtf8(column) + " like '%" + word + "%' ";
         groups << group.join(QStringLiteral(" and "));
     }
-    const QString filter = "  num like '%%' and ( " + groups.join(QStringLiteral(" ) or ( ")) + " ) ";
+    // The search index narrows the register to a few candidates, on which the like filter decides.
+    const QString candidates = search::patientCandidates(typedWords, withHistory);
+    const QString columnGroups = "( " + groups.join(QStringLiteral(" ) or ( ")) + " ) ";
+    const QString filter = candidates.isEmpty() ? "  num like '%%' and " + columnGroups
+                                                : "  " + candidates + " and ( " + columnGroups + ") ";
     qDebug() << "words" << words;
     qDebug() << "filter" << filter;
     patientsModel->setFilter(filter);

@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 #include "data/schema.h"
+#include "data/search.h"
 #include "data/sql.h"
 
 #include <QDateTime>
@@ -118,6 +119,23 @@ private slots:
         QCOMPARE(column("select count(*) from Visites where VDate like '%06-03%'"), QStringList({"0"}));
     }
 
+    void dateSearchesNeverMatchTheStoredText() {
+        TempOffice office;
+        QVERIFY(office.exec("insert into Visites (PatientNum, Type, VDate, Motif) values (1, 'SOINS', "
+                            "'08-12-2024 09:15', 'Contrôle 2024-12')"));
+        QVERIFY(office.exec("insert into Visites (PatientNum, Type, VDate) values (1, 'SOINS', '12-08-2026 10:30')"));
+        const auto dates = [](const QString& typed) {
+            return column("select VDate from Visites where VDate like '%" + typed + "%' order by VDate");
+        };
+        QCOMPARE(dates("12-08"), QStringList({"2026-08-12T10:30:00"}));
+        QCOMPARE(dates("08/12/2024 09:15:00"), QStringList({"2024-12-08T09:15:00"}));
+        QCOMPARE(dates("2026 10:30"), QStringList({"2026-08-12T10:30:00"}));
+        for (const char* stored : {"26-08", "2024-12", "T09", "12T10"})
+            QVERIFY2(dates(stored).isEmpty(), stored);
+        // Texts that are no date-time are searched as they are.
+        QCOMPARE(column("select count(*) from Visites where Motif like '%2024-12%'"), QStringList({"1"}));
+    }
+
     void namesCompareWithoutCase() {
         TempOffice office;
         QVERIFY(office.exec("insert into user (Name, Password, Role) values ('Admin', 'Secret', 1)"));
@@ -184,6 +202,50 @@ private slots:
         QVERIFY(office.exec("delete from patients where num = 1"));
         QCOMPARE(column("select count(*) from Visites"), QStringList({"1"}));
         QCOMPARE(column("select count(*) from vSoinsProthese"), QStringList({"0"}));
+    }
+
+    void earlierOfficeFileIsBroughtUpToDateWhenOpened() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("data.mdb");
+        QCOMPARE(schema::createDatabaseFile(path), QString());
+        {
+            // Back to a file of the previous version: nothing of the search index and the indexes by day.
+            QSqlDatabase old = QSqlDatabase::addDatabase("QSQLITE", "old");
+            old.setDatabaseName(path);
+            QVERIFY(old.open());
+            QSqlQuery query(old);
+            for (const char* statement :
+                 {"drop trigger patients_search_insert", "drop trigger patients_search_update",
+                  "drop trigger patients_search_delete", "drop table patients_search", "drop view vRecettes",
+                  "drop index idx_rendezvous_day", "drop index idx_traitements_day",
+                  "create index idx_traitements_medecin on Traitements(Medcin_id)", "pragma user_version = 0",
+                  "insert into Patients (Nom, Adresse) values ('Élodie Durand', 'Lyon'), ('Ali', 'Oran')"})
+                QVERIFY2(query.exec(statement), statement);
+            old.close();
+        }
+        QSqlDatabase::removeDatabase("old");
+
+        QSqlDatabase db = database::addDefaultConnection();
+        db.setDatabaseName(path);
+        QVERIFY(database::open(db));
+        const auto found = [](const QString& typed) {
+            return column("select Nom from Patients where " + search::patientCandidates({typed}, true) +
+                          " order by Nom");
+        };
+        QCOMPARE(found("ÉLOD"), QStringList({"Élodie Durand"}));
+        QCOMPARE(found("ran"), QStringList({"Ali", "Élodie Durand"}));
+        QVERIFY(search::patientCandidates({"al", "_%"}, true).isEmpty());
+
+        // The index follows every change made afterwards, by the program or by the sqlite3 tool.
+        QVERIFY(sql::exec("update Patients set Nom = 'Ali Benali', Age = 40 where Nom = 'Ali'"));
+        QVERIFY(sql::exec("update Patients set Age = 41"));
+        QCOMPARE(found("benali"), QStringList({"Ali Benali"}));
+        QVERIFY(sql::exec("delete from Patients where Nom like 'Élodie%'"));
+        QCOMPARE(found("ran"), QStringList({"Ali Benali"}));
+        QVERIFY(sql::exec("insert into patients_search (patients_search) values ('integrity-check')"));
+        QCOMPARE(column("select count(*) from sqlite_master where name = 'idx_rendezvous_day'"), QStringList({"1"}));
+        db = QSqlDatabase();
+        database::closeDefaultConnection();
     }
 
     void failedStatementReportsFailure() {

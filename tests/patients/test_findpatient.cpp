@@ -170,9 +170,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&doctor));
         testsupport::grabToFile(&doctor, "find_patient");
 
-        // The reception's patient form hides the history as well.
+        // Nor does it find patients by their history.
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        for (const char* history : {"asthme", "bridge", "asth%e"}) {
+            typeSearch(&dialog, history);
+            QVERIFY2(shownNames(&dialog).isEmpty(), history);
+        }
+        typeSearch(&dialog, "rappel");
+        QCOMPARE(shownNames(&dialog), QStringList({"O'Brien Kathleen"}));
+
+        // The reception's patient form hides the history as well.
         typeSearch(&dialog, "benali");
         QTest::keyClick(search(&dialog), Qt::Key_Return);
         bool historyHidden = false;

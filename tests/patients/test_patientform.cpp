@@ -4,6 +4,8 @@
 #include "patients/dialogaddupdatepatient.h"
 #include "widgets/mycombobox.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -59,6 +61,21 @@ private:
     }
 
 private slots:
+    void namesOfTheRegisterAreOfferedOnceTypingStarts() {
+        TempOffice office;
+        addUsers(office);
+        addPatient(office, "'Zerrouki Amina', 8, 2018, 'F', '', '', '', '', ''");
+        DialogAddUpdatePatient form(0, 1, QString());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCompleter* names = line(&form, "nomLineEdit")->completer();
+        QVERIFY(names);
+        QCOMPARE(names->completionCount(), 0); // the register is not read while nobody types a name
+        QTest::keyClicks(line(&form, "nomLineEdit"), "Ze");
+        QTRY_VERIFY(names->popup()->isVisible());
+        QCOMPARE(names->currentCompletion(), QString("Zerrouki Amina"));
+    }
+
     void newPatientTypedWithTheKeyboard() {
         TempOffice office;
         QVERIFY(office.isValid());

@@ -1,5 +1,5 @@
 // kelvora-db: creates office database files and runs single statements on them.
-//   kelvora-db create PATH [--user NAME --password PASS] [--demo]
+//   kelvora-db create PATH [--user NAME --password PASS] [--demo [--years N]]
 //   kelvora-db sql PATH "STATEMENT"
 
 #include "office.h"
@@ -23,6 +23,7 @@ namespace {
 
 constexpr char defaultUserName[] = "admin";
 constexpr char defaultPassword[] = "admin";
+constexpr int maxYears = 60;
 
 QTextStream& out() {
     static QTextStream stream(stdout);
@@ -35,7 +36,7 @@ QTextStream& err() {
 }
 
 int usage() {
-    err() << "usage: kelvora-db create PATH [--user NAME --password PASS] [--demo]\n"
+    err() << "usage: kelvora-db create PATH [--user NAME --password PASS] [--demo [--years N]]\n"
              "       kelvora-db sql PATH \"STATEMENT\"\n";
     err().flush();
     return 2;
@@ -81,10 +82,16 @@ int create(const QStringList& arguments) {
     QString userName = QString::fromLatin1(defaultUserName);
     QString password = QString::fromLatin1(defaultPassword);
     bool demo = false;
+    int years = 0;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& option = arguments.at(i);
         if (option == QLatin1String("--demo")) {
             demo = true;
+        } else if (option == QLatin1String("--years") && i + 1 < arguments.size()) {
+            bool ok = false;
+            years = arguments.at(++i).toInt(&ok);
+            if (!ok || years < 1 || years > maxYears)
+                return usage();
         } else if ((option == QLatin1String("--user") || option == QLatin1String("--password")) &&
                    i + 1 < arguments.size()) {
             (option == QLatin1String("--user") ? userName : password) = arguments.at(++i);
@@ -94,6 +101,8 @@ int create(const QStringList& arguments) {
     }
     if (userName.trimmed().isEmpty())
         return fail(QStringLiteral("the first user needs a name"));
+    if (years > 0 && !demo)
+        return usage();
 
     if (QFileInfo::exists(path))
         return fail(QStringLiteral("%1 already exists; it is left as it is").arg(path));
@@ -111,7 +120,7 @@ int create(const QStringList& arguments) {
         if (problem.isEmpty())
             problem = office::addFirstUser(userName, password);
         if (problem.isEmpty() && demo)
-            problem = office::fillDemo(userName);
+            problem = years > 0 ? office::fillYears(userName, years) : office::fillDemo(userName);
         if (problem.isEmpty() && !db.commit())
             problem = db.lastError().text();
         if (!problem.isEmpty())
@@ -123,7 +132,10 @@ int create(const QStringList& arguments) {
         QFile::remove(path); // a half-filled new file is of no use to anyone
         return fail(problem);
     }
-    out() << "Created " << path << (demo ? " with the demo office" : "") << "\n";
+    out() << "Created " << path << (demo ? " with the demo office" : "");
+    if (years > 0)
+        out() << " of " << years << (years == 1 ? " year" : " years");
+    out() << "\n";
     return 0;
 }
 

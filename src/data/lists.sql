@@ -1,0 +1,95 @@
+-- What keeps the lists quick on an office with twenty years of records. A new file gets it after the tables;
+-- a file made before it gets it when the program opens the file (every statement may run again).
+-- Only SQLite's built-in functions and modules are used, so that the standard sqlite3 tool reads and writes
+-- the file and keeps these indexes up to date.
+
+-- A doctor's acts are a third of the office: an index on the doctor alone led the debt panel to read all of
+-- them instead of the patient's few visits.
+DROP INDEX IF EXISTS idx_traitements_medecin;
+
+-- A day of the appointment book, and a period of the receipts, read through the day of their date-time.
+-- The views compare these very expressions, so that their day filters are served by the indexes; the
+-- receipts' index also holds the amounts, so that a period's sums never read the acts themselves.
+CREATE INDEX IF NOT EXISTS idx_rendezvous_day ON Rendezvous(date(RVDate));
+CREATE INDEX IF NOT EXISTS idx_traitements_day ON Traitements(date(VDate), Medcin_id, Frais, Payement);
+
+-- The patient search: every run of three characters of the searched columns, letter case folded. It only
+-- narrows the search to a few candidates; the like filter of the find dialog still decides.
+CREATE VIRTUAL TABLE IF NOT EXISTS patients_search USING fts5(
+    dossier, nom, antecedent_g, antecedent_l, adresse, tel, annee, autres,
+    content = '', tokenize = 'trigram', detail = 'column');
+
+-- The index holds no copy of the texts: removing a row needs the values it was indexed with, which the
+-- triggers take from the old row.
+DROP TRIGGER IF EXISTS patients_search_insert;
+CREATE TRIGGER patients_search_insert AFTER INSERT ON Patients
+BEGIN
+    INSERT INTO patients_search (rowid, dossier, nom, antecedent_g, antecedent_l, adresse, tel, annee, autres)
+    VALUES (new.Num, new."n°dossier", new.Nom, new.Antecedent_G, new.Antecedent_L, new.Adresse, new.Tel, new.Annee,
+            new.Autres);
+END;
+DROP TRIGGER IF EXISTS patients_search_delete;
+CREATE TRIGGER patients_search_delete AFTER DELETE ON Patients
+BEGIN
+    INSERT INTO patients_search (patients_search, rowid, dossier, nom, antecedent_g, antecedent_l, adresse, tel,
+                                 annee, autres)
+    VALUES ('delete', old.Num, old."n°dossier", old.Nom, old.Antecedent_G, old.Antecedent_L, old.Adresse, old.Tel,
+            old.Annee, old.Autres);
+END;
+-- The yearly age update leaves the index alone.
+DROP TRIGGER IF EXISTS patients_search_update;
+CREATE TRIGGER patients_search_update
+AFTER UPDATE OF Num, "n°dossier", Nom, Antecedent_G, Antecedent_L, Adresse, Tel, Annee, Autres ON Patients
+BEGIN
+    INSERT INTO patients_search (patients_search, rowid, dossier, nom, antecedent_g, antecedent_l, adresse, tel,
+                                 annee, autres)
+    VALUES ('delete', old.Num, old."n°dossier", old.Nom, old.Antecedent_G, old.Antecedent_L, old.Adresse, old.Tel,
+            old.Annee, old.Autres);
+    INSERT INTO patients_search (rowid, dossier, nom, antecedent_g, antecedent_l, adresse, tel, annee, autres)
+    VALUES (new.Num, new."n°dossier", new.Nom, new.Antecedent_G, new.Antecedent_L, new.Adresse, new.Tel, new.Annee,
+            new.Autres);
+END;
+
+INSERT INTO patients_search (patients_search) VALUES ('delete-all');
+INSERT INTO patients_search (rowid, dossier, nom, antecedent_g, antecedent_l, adresse, tel, annee, autres)
+SELECT Num, "n°dossier", Nom, Antecedent_G, Antecedent_L, Adresse, Tel, Annee, Autres FROM Patients;
+
+-- The receipts per day and doctor. A period filter on VDate reaches the acts before they are grouped, and
+-- the groups come in the order of the index, so that the first days show without grouping the whole period.
+DROP VIEW IF EXISTS Query;
+CREATE VIEW Query AS
+SELECT date(Traitements.VDate) AS VDate,
+       CAST(total(Traitements.Frais) AS INTEGER) AS SommeDeFrais,
+       CAST(total(Traitements.Payement) AS INTEGER) AS SommeDePayement,
+       CAST(total(Traitements.Frais) - total(Traitements.Payement) AS INTEGER) AS Reste,
+       Traitements.Medcin_id AS id,
+       (SELECT user.Name FROM user WHERE user.id = Traitements.Medcin_id) AS "Médecin"
+FROM Traitements
+GROUP BY date(Traitements.VDate), Traitements.Medcin_id
+ORDER BY date(Traitements.VDate), Traitements.Medcin_id;
+
+-- The acts with the columns of Query, ungrouped: the totals of a period in one pass over its acts.
+DROP VIEW IF EXISTS vRecettes;
+CREATE VIEW vRecettes AS
+SELECT date(Traitements.VDate) AS VDate, Traitements.Frais, Traitements.Payement, Traitements.Medcin_id AS id
+FROM Traitements;
+
+-- The receipts per patient and doctor, in the order of the names: each patient's sums are read from his own
+-- visits, so that the first names show without summing the whole office.
+DROP VIEW IF EXISTS vPatient;
+CREATE VIEW vPatient AS
+SELECT Patients.Num, Patients.Nom,
+       (SELECT CAST(total(Traitements.Frais) AS INTEGER)
+        FROM Visites INNER JOIN Traitements ON Visites.VisiteNum = Traitements.visite_id
+        WHERE Visites.PatientNum = Patients.Num AND Traitements.Medcin_id = user.id) AS SommeDeFrais,
+       (SELECT CAST(total(Traitements.Payement) AS INTEGER)
+        FROM Visites INNER JOIN Traitements ON Visites.VisiteNum = Traitements.visite_id
+        WHERE Visites.PatientNum = Patients.Num AND Traitements.Medcin_id = user.id) AS SommeDePayement,
+       (SELECT CAST(total(Traitements.Frais) - total(Traitements.Payement) AS INTEGER)
+        FROM Visites INNER JOIN Traitements ON Visites.VisiteNum = Traitements.visite_id
+        WHERE Visites.PatientNum = Patients.Num AND Traitements.Medcin_id = user.id) AS Reste,
+       user.id AS id, user.Name AS "Médecin"
+FROM Patients CROSS JOIN user
+WHERE EXISTS (SELECT 1 FROM Visites INNER JOIN Traitements ON Visites.VisiteNum = Traitements.visite_id
+              WHERE Visites.PatientNum = Patients.Num AND Traitements.Medcin_id = user.id)
+ORDER BY Patients.Nom;

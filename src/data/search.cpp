@@ -1,0 +1,54 @@
+#include "data/search.h"
+
+#include "data/sql.h"
+
+#include <QSet>
+
+namespace search {
+
+namespace {
+
+// The index's columns, in the order of the find dialog's searched columns.
+const char searchedColumns[] = "dossier nom antecedent_g antecedent_l adresse tel annee autres";
+const char searchedColumnsWithoutHistory[] = "dossier nom adresse tel annee autres";
+
+// The index holds every three characters in a row; a word is found through its own.
+constexpr int trigramLength = 3;
+
+} // namespace
+
+QString patientCandidates(const QStringList& words, bool withHistory) {
+    QStringList trigrams;
+    QSet<QString> seen;
+    for (const QString& word : words) {
+        // The wildcards of the like operator split a word into runs of characters that must appear as such.
+        QList<uint> run;
+        const QList<uint> characters = (word + QLatin1Char('%')).toUcs4();
+        for (uint c : characters) {
+            if (c != '%' && c != '_') {
+                run << c;
+                continue;
+            }
+            for (int i = 0; i + trigramLength <= run.size(); ++i) {
+                const QString trigram =
+                    QString::fromUcs4(reinterpret_cast<const char32_t*>(run.constData() + i), trigramLength);
+                if (!seen.contains(trigram)) {
+                    seen.insert(trigram);
+                    QString phrase = trigram;
+                    phrase.replace(QLatin1Char('"'), QLatin1String("\"\""));
+                    trigrams << QLatin1Char('"') + phrase + QLatin1Char('"');
+                }
+            }
+            run.clear();
+        }
+    }
+    if (trigrams.isEmpty())
+        return {};
+    const QString match = QLatin1Char('{') +
+                          QLatin1String(withHistory ? searchedColumns : searchedColumnsWithoutHistory) +
+                          QLatin1String("} : (") + trigrams.join(QLatin1String(" AND ")) + QLatin1Char(')');
+    return QStringLiteral("num in (select rowid from patients_search where patients_search match '") +
+           sql::quoted(match) + QStringLiteral("')");
+}
+
+} // namespace search
