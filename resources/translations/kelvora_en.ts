@@ -2,6 +2,245 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="fr_FR">
 <context>
+    <name>ColumnTitles</name>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="18"/>
+        <location filename="../../src/widgets/columntitles.cpp" line="43"/>
+        <source>N°</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="19"/>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="20"/>
+        <source>Âge</source>
+        <translation>Age</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="21"/>
+        <source>Année de naissance</source>
+        <translation>Year of birth</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="22"/>
+        <source>Sexe</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="23"/>
+        <source>Téléphone</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="24"/>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="25"/>
+        <source>Antécédents généraux</source>
+        <translation>Medical history</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="26"/>
+        <source>Antécédents dentaires</source>
+        <translation>Dental history</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="27"/>
+        <source>Autres</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="28"/>
+        <source>N° de dossier</source>
+        <translation>File No.</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="30"/>
+        <source>N° du patient</source>
+        <translation>Patient No.</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="31"/>
+        <location filename="../../src/widgets/columntitles.cpp" line="32"/>
+        <source>N° de visite</source>
+        <translation>Visit No.</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="33"/>
+        <location filename="../../src/widgets/columntitles.cpp" line="34"/>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="35"/>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="36"/>
+        <source>Motif</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="37"/>
+        <source>Diagnostic</source>
+        <translation>Diagnosis</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="38"/>
+        <source>Type de prothèse</source>
+        <translation>Prosthesis type</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="39"/>
+        <source>Total des frais</source>
+        <translation>Total fees</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="40"/>
+        <source>Total payé</source>
+        <translation>Total paid</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="41"/>
+        <source>Reste</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="44"/>
+        <source>Acte</source>
+        <translation>Treatment</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="45"/>
+        <source>Frais</source>
+        <translation>Fee</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="46"/>
+        <source>Payement</source>
+        <translation>Payment</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="47"/>
+        <source>Frais de prothèse</source>
+        <translation>Prosthesis fee</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="48"/>
+        <source>Médecin traitant</source>
+        <translation>Treating doctor</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="49"/>
+        <source>Médecin</source>
+        <translation>Doctor</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="50"/>
+        <source>N° du médecin</source>
+        <translation>Doctor No.</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="51"/>
+        <source>Ordonnance</source>
+        <translation>Prescription</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="52"/>
+        <source>Radio</source>
+        <translation>Radiograph</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="54"/>
+        <source>N° de rendez-vous</source>
+        <translation>Appointment No.</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="55"/>
+        <source>Jour</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="56"/>
+        <source>État</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="57"/>
+        <source>Acte prévu</source>
+        <translation>Planned treatment</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="59"/>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="60"/>
+        <source>Médicament</source>
+        <translation>Medicament</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="61"/>
+        <source>Antécédent</source>
+        <translation>History entry</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="62"/>
+        <source>Nom d&apos;utilisateur</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="63"/>
+        <source>Mot de passe</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="64"/>
+        <source>Rôle</source>
+        <translation>Role</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="65"/>
+        <source>Nom du médecin</source>
+        <translation>Doctor&apos;s name</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="66"/>
+        <source>Pied d&apos;ordonnance</source>
+        <translation>Prescription footer</translation>
+    </message>
+</context>
+<context>
+    <name>DeletionQuestion</name>
+    <message>
+        <location filename="../../src/widgets/deletionquestion.cpp" line="9"/>
+        <source>Etes-vous sûr de vouloir supprimer </source>
+        <translation>Are you sure you want to delete </translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/deletionquestion.cpp" line="11"/>
+        <source>Avertissement </source>
+        <translation>Warning </translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/deletionquestion.cpp" line="14"/>
+        <source>&amp;Oui</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/deletionquestion.cpp" line="16"/>
+        <source>&amp;Non</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
     <name>Dialog</name>
     <message>
         <location filename="../../src/config/dialog.ui" line="20"/>
@@ -80,12 +319,12 @@
         <translation>&amp;Delete row</translation>
     </message>
     <message>
-        <location filename="../../src/config/dialog.cpp" line="170"/>
+        <location filename="../../src/config/dialog.cpp" line="176"/>
         <source>Supprimer</source>
         <translation>Delete</translation>
     </message>
     <message>
-        <location filename="../../src/config/dialog.cpp" line="170"/>
+        <location filename="../../src/config/dialog.cpp" line="176"/>
         <source>Supprimer la ligne « %1 » de la liste ?</source>
         <translation>Delete the row « %1 » from the list?</translation>
     </message>
@@ -211,12 +450,12 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="79"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="81"/>
         <source>Nouveau patient </source>
         <translation>New patient </translation>
     </message>
     <message>
-        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="205"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="207"/>
         <source>Avertissement </source>
         <translation>Warning </translation>
     </message>
@@ -225,8 +464,8 @@
     <name>DialogAddUpdateVisite</name>
     <message>
         <location filename="../../src/visits/dialogaddupdatevisite.ui" line="12"/>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="166"/>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="195"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="168"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="197"/>
         <source>Visite</source>
         <translation>Visit</translation>
     </message>
@@ -286,18 +525,24 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="64"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="56"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="61"/>
+        <source> ans</source>
+        <translation> years</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="66"/>
         <source>Nouveau Visite </source>
         <translation>New Visit </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="73"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="75"/>
         <source>Visite N° </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="167"/>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="196"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="169"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="198"/>
         <source>La visite n&apos;a pas été enregistrée :
 </source>
         <translation>The visit was not saved:
@@ -314,7 +559,7 @@
     </message>
     <message>
         <location filename="../../src/config/dialogbackup.ui" line="31"/>
-        <location filename="../../src/config/dialogbackup.cpp" line="31"/>
+        <location filename="../../src/config/dialogbackup.cpp" line="33"/>
         <source>Emplacement</source>
         <translation>Path</translation>
     </message>
@@ -339,7 +584,7 @@
         <translation>Ok</translation>
     </message>
     <message>
-        <location filename="../../src/config/dialogbackup.cpp" line="57"/>
+        <location filename="../../src/config/dialogbackup.cpp" line="60"/>
         <source> La sauvegarde a été complétée avec succès.</source>
         <translation>Backups are successful</translation>
     </message>
@@ -417,30 +662,14 @@
         <translation>&amp;Close   </translation>
     </message>
     <message>
-        <location filename="../../src/patients/dialogfindpatient.cpp" line="129"/>
-        <location filename="../../src/patients/dialogfindpatient.cpp" line="137"/>
+        <location filename="../../src/patients/dialogfindpatient.cpp" line="133"/>
         <source>Avertissement </source>
         <translation>Warning </translation>
     </message>
     <message>
-        <location filename="../../src/patients/dialogfindpatient.cpp" line="127"/>
-        <source>Etes-vous sûr de vouloir supprimer </source>
-        <translation>Are you sure you want to delete </translation>
-    </message>
-    <message>
-        <location filename="../../src/patients/dialogfindpatient.cpp" line="127"/>
+        <location filename="../../src/patients/dialogfindpatient.cpp" line="129"/>
         <source>&lt;br&gt;Le nom : </source>
         <translation>&lt;br&gt;Name : </translation>
-    </message>
-    <message>
-        <location filename="../../src/patients/dialogfindpatient.cpp" line="130"/>
-        <source>&amp;Oui</source>
-        <translation>&amp;Yes</translation>
-    </message>
-    <message>
-        <location filename="../../src/patients/dialogfindpatient.cpp" line="131"/>
-        <source>&amp;Non</source>
-        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
@@ -476,17 +705,17 @@
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="81"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="85"/>
         <source>Nouveau Rendez-vous </source>
         <translation>New appointment</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="73"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="77"/>
         <source>Rendez-vous N° </source>
         <translation>Appointment No. </translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="121"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="124"/>
         <source> rendez-vous</source>
         <translation> appointment(s)</translation>
     </message>
@@ -564,12 +793,12 @@
         <translation>Del</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogrendezvous.cpp" line="36"/>
+        <location filename="../../src/appointments/dialogrendezvous.cpp" line="37"/>
         <source>Rendez-vous pour : </source>
         <translation>Appointments for : </translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogrendezvous.cpp" line="38"/>
+        <location filename="../../src/appointments/dialogrendezvous.cpp" line="39"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
@@ -578,7 +807,7 @@
     <name>DialogTraitement</name>
     <message>
         <location filename="../../src/visits/dialogtraitement.ui" line="12"/>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="317"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="320"/>
         <source>Traitement</source>
         <translation>Treatment</translation>
     </message>
@@ -664,37 +893,37 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="106"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="108"/>
         <source>Visite N </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="106"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="108"/>
         <source> /  Traitement N </source>
         <translation> /  Treatment No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="123"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="125"/>
         <source>Visite N° </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="123"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="125"/>
         <source> /  Nouveau Traitement </source>
         <translation> /  New Treatment </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="252"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="255"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="253"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="256"/>
         <source>Images (*.png *.bmp *.jpg *.jpeg)</source>
         <translation>Images (*.png *.bmp *.jpg *.jpeg)</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="318"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="321"/>
         <source>Le traitement n&apos;a pas été enregistré :
 </source>
         <translation>The treatment was not saved:
@@ -790,31 +1019,27 @@
     </message>
     <message>
         <location filename="../../src/visits/dialogvisite.ui" line="209"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="180"/>
         <source> &amp;Radio      </source>
         <translation> &amp;X-ray      </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="254"/>
-        <source>Avertissement </source>
-        <translation>Warning </translation>
-    </message>
-    <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="256"/>
-        <source>Etes-vous sûr de vouloir supprimer </source>
-        <translation>Are you sure you want to delete </translation>
-    </message>
-    <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="259"/>
-        <source>&amp;Oui</source>
-        <translation>&amp;Yes</translation>
+        <location filename="../../src/visits/dialogvisite.cpp" line="88"/>
+        <source> ans</source>
+        <translation> years</translation>
     </message>
     <message>
         <location filename="../../src/visits/dialogvisite.cpp" line="260"/>
-        <source>&amp;Non</source>
-        <translation>&amp;No</translation>
+        <source>&lt;br&gt;Acte N° </source>
+        <translation>&lt;br&gt;Treatment No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="297"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="260"/>
+        <source>&lt;br&gt;Date  </source>
+        <translation>&lt;br&gt;Date  </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.cpp" line="295"/>
         <source>Radio : </source>
         <translation>X-ray: </translation>
     </message>
@@ -940,21 +1165,21 @@
         <translation>Path</translation>
     </message>
     <message>
-        <location filename="../../src/app/loginuser.cpp" line="71"/>
+        <location filename="../../src/app/loginuser.cpp" line="73"/>
         <source>
 Nom d&apos;utilisateur non valide ! 		
  </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/app/loginuser.cpp" line="86"/>
+        <location filename="../../src/app/loginuser.cpp" line="88"/>
         <source>
 Mot de passe n&apos;est pas  valide !  		
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/app/loginuser.cpp" line="97"/>
+        <location filename="../../src/app/loginuser.cpp" line="99"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
@@ -969,7 +1194,7 @@ Mot de passe n&apos;est pas  valide !
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/app/loginuser.cpp" line="97"/>
+        <location filename="../../src/app/loginuser.cpp" line="99"/>
         <source>Database (*.mdb)</source>
         <translation>Database (*.mdb)</translation>
     </message>
@@ -1385,50 +1610,40 @@ Mot de passe n&apos;est pas  valide !
         <translation>&amp;Minimize</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/appointmentbook.cpp" line="26"/>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="161"/>
+        <location filename="../../src/mainwindow/appointmentbook.cpp" line="28"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="163"/>
         <source>Table de tous les rendez-vous</source>
         <translation>Table of all appointments</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="160"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="162"/>
         <source>L&apos;utilisateur: </source>
         <translation>User: </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="244"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="246"/>
         <source>About  Kelvora 1.4</source>
         <translation>About  Kelvora 1.4</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="246"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="248"/>
         <source>C&apos;est une application de gestion d&apos;un cabinet dentaire</source>
         <translation>An application that runs a dental office</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="247"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="249"/>
         <source>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — conçu et réalisé par l&apos;équipe Kelvora.&lt;br&gt;Aide et nouvelles : kelvora.example</source>
         <translation>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — designed and built by the Kelvora team.&lt;br&gt;Help and news: kelvora.example</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/visitlists.cpp" line="198"/>
-        <source>Etes-vous sûr de vouloir supprimer </source>
-        <translation>Are you sure you want to delete </translation>
+        <location filename="../../src/mainwindow/visitlists.cpp" line="196"/>
+        <source>&lt;br&gt;Visite N° </source>
+        <translation>&lt;br&gt;Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/visitlists.cpp" line="200"/>
-        <source>Avertissement </source>
-        <translation>Warning </translation>
-    </message>
-    <message>
-        <location filename="../../src/mainwindow/visitlists.cpp" line="201"/>
-        <source>&amp;Oui</source>
-        <translation>&amp;Yes</translation>
-    </message>
-    <message>
-        <location filename="../../src/mainwindow/visitlists.cpp" line="202"/>
-        <source>&amp;Non</source>
-        <translation>&amp;No</translation>
+        <location filename="../../src/mainwindow/visitlists.cpp" line="196"/>
+        <source>&lt;br&gt;Date  </source>
+        <translation>&lt;br&gt;Date  </translation>
     </message>
 </context>
 <context>
@@ -1439,52 +1654,52 @@ Mot de passe n&apos;est pas  valide !
         <translation>Preview</translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="82"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="91"/>
         <source>Liste des rendez-vous</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="83"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="92"/>
         <source>Page: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="214"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="223"/>
         <source>Export PDF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="316"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="325"/>
         <source>Nom et Prénom</source>
         <translation>Full Name</translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="384"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="428"/>
         <source>Nom </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="385"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="455"/>
         <source>  ans </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="386"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="456"/>
         <source>ORDONNANCE</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="392"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="475"/>
         <source>Cabinet dentaire</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="397"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="479"/>
         <source>Le </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="397"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="479"/>
         <source>dd-MM-yyyy</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1562,7 +1777,7 @@ Mot de passe n&apos;est pas  valide !
     </message>
     <message>
         <location filename="../../src/printing/tdpreviewdialog.ui" line="154"/>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="125"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="134"/>
         <source>Print Document</source>
         <translation>Print Document</translation>
     </message>

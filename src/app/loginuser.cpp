@@ -44,6 +44,8 @@ LoginUser::LoginUser(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     userModel->select();
     ui->connectionNamesComboBox->setModel(userModel);
     ui->connectionNamesComboBox->setModelColumn(userModel->record().indexOf(QStringLiteral("Name")));
+    // A user name typed at once goes to the name field, not to a button.
+    ui->connectionNamesComboBox->setFocus();
 }
 
 LoginUser::~LoginUser() = default;

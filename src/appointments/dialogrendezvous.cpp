@@ -4,6 +4,7 @@
 #include "app/windowgeometry.h"
 #include "appointments/dialogpatientrv.h"
 #include "data/sql.h"
+#include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/wordlist.h"
 
@@ -51,6 +52,7 @@ DialogRendezVous::DialogRendezVous(int patientNum, int userRole, int userId, QWi
     model->setSort(2, Qt::DescendingOrder);
     model->setFilter(QStringLiteral("PatientNum =") + patientNumText);
     ui->tableView->setModel(model);
+    setColumnTitles(model);
     model->select();
     ui->tableView->resizeColumnsToContents();
     ui->tableView->hideColumn(0);

@@ -2,6 +2,8 @@
 
 #include "ui_dialog.h"
 
+#include "widgets/columntitles.h"
+
 #include <QDebug>
 #include <QEvent>
 #include <QHeaderView>
@@ -76,6 +78,7 @@ QSqlTableModel* Dialog::attachTable(QTableView* view, const QString& table, int 
     if (!model->select())
         qDebug() << "select" << table << model->lastError().text();
     view->setModel(model);
+    setColumnTitles(model);
     for (int column = 0; column < hiddenColumns; ++column)
         view->hideColumn(column);
     view->resizeColumnsToContents();
@@ -105,8 +108,11 @@ bool Dialog::isUntouchedNewRow(const QSqlTableModel* model, int row) {
 }
 
 void Dialog::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        for (QTableView* view : findChildren<QTableView*>())
+            setColumnTitles(view->model());
+    }
     QDialog::changeEvent(event);
 }
 
