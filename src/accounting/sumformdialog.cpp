@@ -2,6 +2,7 @@
 
 #include "ui_sumformdialog.h"
 
+#include "app/windowgeometry.h"
 #include "data/sql.h"
 #include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
@@ -64,6 +65,7 @@ sumFormDialog::sumFormDialog(int userId, QWidget* parent)
     }
 
     laSommeProc();
+    fitIntoScreen(this);
 }
 
 sumFormDialog::~sumFormDialog() = default;

@@ -2,6 +2,7 @@
 
 #include "ui_dialog.h"
 
+#include "app/windowgeometry.h"
 #include "widgets/columntitles.h"
 
 #include <QDebug>
@@ -67,6 +68,7 @@ Dialog::Dialog(int userRole, QWidget* parent)
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &Dialog::updateRowButtons);
     connect(ui->tabWidget_2, &QTabWidget::currentChanged, this, &Dialog::updateRowButtons);
     updateRowButtons();
+    fitIntoScreen(this);
 }
 
 Dialog::~Dialog() = default;

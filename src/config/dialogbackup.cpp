@@ -4,6 +4,7 @@
 
 #include "app/settingscipher.h"
 #include "app/settingskeys.h"
+#include "app/windowgeometry.h"
 #include "data/backup.h"
 #include "data/database.h"
 
@@ -25,6 +26,7 @@ DialogBackup::DialogBackup(QWidget* parent) : QDialog(parent), ui(std::make_uniq
         // The form's drive letter means nothing where there are no drives: the user's own folder instead.
         ui->lineEditBackupDir->setText(QDir::toNativeSeparators(QDir::homePath()));
     }
+    fitIntoScreen(this);
 }
 
 DialogBackup::~DialogBackup() = default;

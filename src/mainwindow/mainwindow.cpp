@@ -4,6 +4,7 @@
 
 #include "accounting/sumformdialog.h"
 #include "app/settingskeys.h"
+#include "app/windowgeometry.h"
 #include "config/dialog.h"
 #include "config/dialogbackup.h"
 #include "data/sql.h"
@@ -125,6 +126,7 @@ MainWindow::MainWindow(int user, QSqlDatabase connection, QWidget* parent)
                        QString::fromLatin1(settingskeys::windowApplication));
     restoreGeometry(settings.value(QString::fromLatin1(settingskeys::mainWindowGeometry)).toByteArray());
     restoreState(settings.value(QString::fromLatin1(settingskeys::mainWindowState)).toByteArray(), 0);
+    fitIntoScreen(this);
 
     startAppointmentBook();
     connect(visitPanel, &DialogVisite::refreshVisit, this, &MainWindow::selectModelVisit);
