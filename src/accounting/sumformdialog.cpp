@@ -3,7 +3,9 @@
 #include "ui_sumformdialog.h"
 
 #include "data/records.h"
+#include "app/windowgeometry.h"
 #include "data/sql.h"
+#include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/delegate.h"
 
@@ -25,6 +27,7 @@ sumFormDialog::sumFormDialog(int userId, QWidget* parent)
     dayModel->setTable(QStringLiteral("Query"));
     dayModel->select();
     ui->tableViewDay->setModel(dayModel);
+    setColumnTitles(dayModel);
 
     patientModel = new ListModel(this);
     patientModel->setTable(QStringLiteral("vPatient"));
@@ -32,6 +35,7 @@ sumFormDialog::sumFormDialog(int userId, QWidget* parent)
         patientModel->setFilter(QStringLiteral("id = ") + QString::number(userId));
     patientModel->select();
     ui->tableViewPatient->setModel(patientModel);
+    setColumnTitles(patientModel);
 
     {
         // The period opens on the first and the last act; no recompute for each of the two settings.
@@ -60,6 +64,7 @@ sumFormDialog::sumFormDialog(int userId, QWidget* parent)
     }
 
     laSommeProc();
+    fitIntoScreen(this);
 }
 
 sumFormDialog::~sumFormDialog() = default;

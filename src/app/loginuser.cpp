@@ -2,6 +2,7 @@
 
 #include "app/settingscipher.h"
 #include "app/settingskeys.h"
+#include "app/windowgeometry.h"
 #include "data/sql.h"
 #include "ui_loginuser.h"
 
@@ -44,6 +45,9 @@ LoginUser::LoginUser(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     userModel->select();
     ui->connectionNamesComboBox->setModel(userModel);
     ui->connectionNamesComboBox->setModelColumn(userModel->record().indexOf(QStringLiteral("Name")));
+    // A user name typed at once goes to the name field, not to a button.
+    ui->connectionNamesComboBox->setFocus();
+    fitIntoScreen(this);
 }
 
 LoginUser::~LoginUser() = default;

@@ -6,7 +6,10 @@
 #include "data/records.h"
 #include "data/sql.h"
 #include "widgets/savefailure.h"
+#include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
+#include "widgets/fieldfocus.h"
+#include "widgets/look.h"
 #include "widgets/wordlist.h"
 
 #include <QCloseEvent>
@@ -60,6 +63,7 @@ DialogPatientRV::DialogPatientRV(int userId, int patientNum, int rvNum, QWidget*
     dayModel->setFilter(dayFilter(selectedDate));
     dayModel->select();
     ui->tableView->setModel(dayModel);
+    setColumnTitles(dayModel);
     ui->tableView->resizeColumnsToContents();
     ui->tableView->horizontalHeader()->setStretchLastSection(true);
     ui->tableView->hideColumn(dayModel->fieldIndex(QStringLiteral("Num")));
@@ -98,8 +102,7 @@ DialogPatientRV::DialogPatientRV(int userId, int patientNum, int rvNum, QWidget*
     treatmentCompleter->setModelSorting(QCompleter::CaseSensitivelySortedModel);
     treatmentCompleter->setCaseSensitivity(Qt::CaseInsensitive);
     treatmentCompleter->setWrapAround(true);
-    treatmentCompleter->popup()->setStyleSheet(
-        QStringLiteral("font: 14pt \"Times New Roman\"; color: rgb(85, 85, 255);"));
+    treatmentCompleter->popup()->setStyleSheet(look::fontRule(14) + QStringLiteral(" color: rgb(85, 85, 255);"));
     ui->lineEdit->setCompleter(treatmentCompleter);
 
     countDay();
@@ -185,7 +188,7 @@ void DialogPatientRV::on_calendarWidget_selectionChanged() {
 }
 
 void DialogPatientRV::on_lineEdit_returnPressed() {
-    ui->timeEdit->setFocus();
+    focusAndSelect(ui->timeEdit);
 }
 
 void DialogPatientRV::on_lineEdit_textChanged(const QString& text) {

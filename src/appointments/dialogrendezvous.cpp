@@ -6,6 +6,7 @@
 #include "data/records.h"
 #include "data/sql.h"
 #include "widgets/savefailure.h"
+#include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/wordlist.h"
 
@@ -53,6 +54,7 @@ DialogRendezVous::DialogRendezVous(int patientNum, int userRole, int userId, QWi
     model->setSort(2, Qt::DescendingOrder);
     model->setFilter(QStringLiteral("PatientNum =") + patientNumText);
     ui->tableView->setModel(model);
+    setColumnTitles(model);
     model->select();
     ui->tableView->resizeColumnsToContents();
     ui->tableView->hideColumn(0);

@@ -5,6 +5,8 @@
 #include "data/tablemodel.h"
 #include "widgets/passworddelegate.h"
 #include "widgets/savefailure.h"
+#include "app/windowgeometry.h"
+#include "widgets/columntitles.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -48,6 +50,7 @@ Dialog::Dialog(int userRole, QWidget* parent)
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &Dialog::updateRowButtons);
     connect(ui->tabWidget_2, &QTabWidget::currentChanged, this, &Dialog::updateRowButtons);
     updateRowButtons();
+    fitIntoScreen(this);
 }
 
 Dialog::~Dialog() = default;
@@ -59,6 +62,7 @@ TableModel* Dialog::attachTable(QTableView* view, const QString& table, int hidd
     if (!model->select())
         qDebug() << "select" << table << model->lastError().text();
     view->setModel(model);
+    setColumnTitles(model);
     for (int column = 0; column < hiddenColumns; ++column)
         view->hideColumn(column);
     view->resizeColumnsToContents();
@@ -92,8 +96,11 @@ bool Dialog::isUntouchedNewRow(const TableModel* model, int row) {
 }
 
 void Dialog::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        for (QTableView* view : findChildren<QTableView*>())
+            setColumnTitles(view->model());
+    }
     QDialog::changeEvent(event);
 }
 

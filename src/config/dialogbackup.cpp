@@ -4,6 +4,7 @@
 
 #include "app/settingscipher.h"
 #include "app/settingskeys.h"
+#include "app/windowgeometry.h"
 #include "data/backup.h"
 #include "data/database.h"
 
@@ -21,14 +22,18 @@ DialogBackup::DialogBackup(QWidget* parent) : QDialog(parent), ui(std::make_uniq
     if (settings.contains(settingskeys::backupDir)) {
         const QString stored = settings.value(settingskeys::backupDir).toString();
         ui->lineEditBackupDir->setText(QString::fromUtf8(cipher.decryptToBytes(stored)));
+    } else if (!QFileInfo(ui->lineEditBackupDir->text()).isDir()) {
+        // The form's drive letter means nothing where there are no drives: the user's own folder instead.
+        ui->lineEditBackupDir->setText(QDir::toNativeSeparators(QDir::homePath()));
     }
+    fitIntoScreen(this);
 }
 
 DialogBackup::~DialogBackup() = default;
 
 void DialogBackup::on_pushButtonBackupDir_clicked() {
-    const QString folder =
-        QFileDialog::getExistingDirectory(this, tr("Emplacement"), QString(), QFileDialog::ShowDirsOnly);
+    const QString folder = QFileDialog::getExistingDirectory(this, tr("Emplacement"), ui->lineEditBackupDir->text(),
+                                                             QFileDialog::ShowDirsOnly);
     ui->lineEditBackupDir->setText(QDir::toNativeSeparators(folder));
     SettingsCipher cipher(settingskeys::cipherKey);
     QSettings settings(settingskeys::organization, settingskeys::application);

@@ -10,8 +10,10 @@
 #include "mainwindow/listcolumns.h"
 #include "printing/prescriptiondata.h"
 #include "printing/tdpreviewdialog.h"
+#include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/delegate2.h"
+#include "widgets/look.h"
 
 #include <QDate>
 #include <QDebug>
@@ -34,15 +36,17 @@ void MainWindow::setupAppointmentModel() {
     ui->tousRendezvousTableView->horizontalHeader()->setFont(listcolumns::headerFont());
     ui->tousRendezvousTableView->verticalHeader()->setFont(listcolumns::headerFont());
     ui->tousRendezvousTableView->setItemDelegateForColumn(
-        0, new DateFormatDelegate(QStringLiteral("dddd dd-MM-yyyy HH:mm"), 0, ui->tousRendezvousTableView));
+        0, new DateFormatDelegate(QString::fromLatin1(look::dateTimeFormat), 0, ui->tousRendezvousTableView));
 }
 
 void MainWindow::finishAppointmentView() {
+    setColumnTitles(rendezvousModel);
     QTableView* view = ui->tousRendezvousTableView;
     view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &MainWindow::on_tableViewTousRDV_SelectionChanged);
-    for (const char* hidden : {"Num", "VDate", "RVNum"})
+    // RVDate is the appointment's day as the database writes it; the first column shows it with its time.
+    for (const char* hidden : {"Num", "VDate", "RVNum", "RVDate"})
         view->setColumnHidden(listcolumns::of(rendezvousModel, hidden), true);
     view->setColumnHidden(listcolumns::of(rendezvousModel, "Etat"), false);
 }

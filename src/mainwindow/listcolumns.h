@@ -4,6 +4,8 @@
 #include <QSqlRecord>
 #include "data/listmodel.h"
 
+#include "widgets/look.h"
+
 // Small helpers the main window's lists share.
 namespace listcolumns {
 
@@ -14,7 +16,7 @@ inline int of(const ListModel* model, const char* name) {
 
 // The font of the lists' headers.
 inline QFont headerFont() {
-    QFont font(QStringLiteral("Times New Roman"));
+    QFont font(QString::fromLatin1(look::fontFamily));
     font.setPointSize(14);
     return font;
 }

@@ -4,12 +4,15 @@
 
 #include "accounting/sumformdialog.h"
 #include "app/settingskeys.h"
+#include "app/windowgeometry.h"
 #include "config/dialog.h"
 #include "config/dialogbackup.h"
 #include "data/records.h"
 #include "data/sql.h"
 #include "printing/tdpreviewdialog.h"
 #include "visits/dialogvisite.h"
+#include "widgets/columntitles.h"
+#include "widgets/look.h"
 
 #include <QCloseEvent>
 #include <QDebug>
@@ -28,7 +31,7 @@ namespace {
 // The product's pages on the web: the about page that "Aide" opens in the browser.
 const char productHelpAddress[] = "https://kelvora.example/aide";
 
-const char statusBarStyle[] = "font: 14pt \"Times New Roman\"; color: rgb(85, 85, 255);";
+const char statusBarColour[] = " color: rgb(85, 85, 255);";
 
 // The window's own text colours. They stand in the window's style sheet rather than on each widget: a widget
 // with a style sheet of its own inside a styled window loses the window's font.
@@ -66,7 +69,7 @@ MainWindow::MainWindow(int user, QSqlDatabase connection, QWidget* parent)
     ui->tabWidget_2->setCurrentIndex(0);
 
     auto* bar = new QStatusBar(this);
-    bar->setStyleSheet(QString::fromLatin1(statusBarStyle));
+    bar->setStyleSheet(look::fontRule(14) + QLatin1String(statusBarColour));
     setStatusBar(bar);
     ui->statusBar = bar;
 
@@ -122,6 +125,7 @@ MainWindow::MainWindow(int user, QSqlDatabase connection, QWidget* parent)
                        QString::fromLatin1(settingskeys::windowApplication));
     restoreGeometry(settings.value(QString::fromLatin1(settingskeys::mainWindowGeometry)).toByteArray());
     restoreState(settings.value(QString::fromLatin1(settingskeys::mainWindowState)).toByteArray(), 0);
+    fitIntoScreen(this);
 
     startAppointmentBook();
     connect(visitPanel, &DialogVisite::refreshVisit, this, &MainWindow::selectModelVisit);
@@ -269,5 +273,8 @@ void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         retranslateFrame();
+        setColumnTitles(visitesModel);
+        setColumnTitles(soinsProtheseModel);
+        setColumnTitles(rendezvousModel);
     }
 }

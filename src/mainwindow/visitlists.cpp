@@ -10,22 +10,18 @@
 #include "mainwindow/listcolumns.h"
 #include "visits/dialogaddupdatevisite.h"
 #include "visits/dialogvisite.h"
+#include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/delegate.h"
+#include "widgets/deletionquestion.h"
+#include "widgets/look.h"
 
 #include <QDebug>
 #include <QHeaderView>
 #include <QLocale>
-#include <QMessageBox>
 #include <QSqlError>
 #include <QSqlRecord>
 #include "data/listmodel.h"
-
-namespace {
-
-const char visitDateFormat[] = "dddd dd-MM-yyyy HH:mm";
-
-} // namespace
 
 void MainWindow::setupVisitModels() {
     visitType = ui->comboBox->currentText();
@@ -36,7 +32,7 @@ void MainWindow::setupVisitModels() {
     visitesModel->setSort(date, Qt::DescendingOrder);
     visitesModel->select();
     ui->tableViewVisite->setItemDelegateForColumn(
-        date, new DateFormatDelegate(QString::fromLatin1(visitDateFormat), date, ui->tableViewVisite));
+        date, new DateFormatDelegate(QString::fromLatin1(look::dateTimeFormat), date, ui->tableViewVisite));
 }
 
 void MainWindow::setupAllVisitsModel() {
@@ -49,12 +45,14 @@ void MainWindow::setupAllVisitsModel() {
     soinsProtheseModel->setSort(date, Qt::DescendingOrder);
     soinsProtheseModel->select();
     ui->parVisiteTableView->setItemDelegateForColumn(
-        date, new DateFormatDelegate(QString::fromLatin1(visitDateFormat), date, ui->parVisiteTableView));
+        date, new DateFormatDelegate(QString::fromLatin1(look::dateTimeFormat), date, ui->parVisiteTableView));
     ui->parVisiteTableView->resizeColumnsToContents();
     ui->parVisiteTableView->setColumnWidth(balance, 150);
 }
 
 void MainWindow::finishVisitViews() {
+    setColumnTitles(visitesModel);
+    setColumnTitles(soinsProtheseModel);
     ui->tableViewVisite->horizontalHeader()->setFont(listcolumns::headerFont());
     ui->parVisiteTableView->horizontalHeader()->setFont(listcolumns::headerFont());
     ui->tableViewVisite->setColumnHidden(listcolumns::of(visitesModel, "PatientNum"), true);
@@ -149,12 +147,13 @@ void MainWindow::on_tableViewVisite_activated(const QModelIndex& index) {
 }
 
 void MainWindow::selectModelVisit() {
-    // The panel already shows this visit: only the sums of the list change.
+    // The panel already shows this visit: only the sums of the lists change, the balances of all visits too.
     const int row = ui->tableViewVisite->currentIndex().row();
     panelFollowsSelection = false;
     visitesModel->select();
     ui->tableViewVisite->selectRow(row);
     panelFollowsSelection = true;
+    soinsProtheseModel->select();
 }
 
 void MainWindow::on_btnNewVisite_clicked() {
@@ -196,14 +195,7 @@ void MainWindow::on_btnSuppVisite_clicked() {
     const QString date =
         QLocale(QStringLiteral("en_US"))
             .toString(row.value(QStringLiteral("VDate")).toDateTime(), QStringLiteral("dddd MM dd, yyyy  HH:mm"));
-    const QString text = QStringLiteral("<font size = 5 color =\"red\">\n\n\t\t                 ") +
-                         tr("Etes-vous sûr de vouloir supprimer ") + QStringLiteral("<br>Visite N° ") + visitNum +
-                         QStringLiteral("<br>Date  ") + date + QStringLiteral(" </font> ");
-    QMessageBox question(QMessageBox::Warning, tr("Avertissement "), text, QMessageBox::NoButton, this);
-    QPushButton* yes = question.addButton(tr("&Oui"), QMessageBox::AcceptRole);
-    question.addButton(tr("&Non"), QMessageBox::RejectRole);
-    question.exec();
-    if (question.clickedButton() == yes) {
+    if (confirmDeletion(this, tr("<br>Visite N° ") + visitNum + tr("<br>Date  ") + date)) {
         savefailure::reportDeletion(this, sql::write(QStringLiteral("delete from visites where visitenum = ") + visitNum));
     }
     visitesModel->select();

@@ -4,6 +4,8 @@
 #include "app/windowgeometry.h"
 #include "data/records.h"
 #include "data/sql.h"
+#include "widgets/fieldfocus.h"
+#include "widgets/look.h"
 #include "widgets/mycombobox.h"
 #include "widgets/savefailure.h"
 #include "widgets/wordlist.h"
@@ -44,7 +46,7 @@ DialogAddUpdatePatient::DialogAddUpdatePatient(int patientNum, int userId, const
     sexeComboBox->addItem(QStringLiteral("M"));
     sexeComboBox->addItem(QStringLiteral("F"));
     sexeComboBox->setMinimumWidth(100);
-    QFont sexeFont(QStringLiteral("Times New Roman"), 14);
+    QFont sexeFont(QString::fromLatin1(look::fontFamily), 14);
     sexeFont.setBold(true);
     sexeComboBox->setFont(sexeFont);
     sexeComboBox->setStyleSheet(QStringLiteral("color : rgb(0,0,255);"));
@@ -102,8 +104,8 @@ DialogAddUpdatePatient::DialogAddUpdatePatient(int patientNum, int userId, const
     restoreWindowGeometry(this);
 
     if (patientNum != 0)
-        ui->nDossierLineEdit->setStyleSheet(
-            QStringLiteral("color: rgb(85, 85, 255);;background-color : white; font: 75 16pt \"Times New Roman\";"));
+        ui->nDossierLineEdit->setStyleSheet(QStringLiteral("color: rgb(85, 85, 255); background-color: white; ") +
+                                            look::fontRule(16) + QStringLiteral(" font-weight: bold;"));
 
     // The reception sees neither the medical history nor the debt.
     if (roleName == QLatin1String("reception")) {
@@ -124,7 +126,7 @@ QCompleter* DialogAddUpdatePatient::makeCompleter(QObject* model, int column) {
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setWrapAround(true);
     completer->setModelSorting(QCompleter::CaseSensitivelySortedModel);
-    completer->popup()->setStyleSheet(QStringLiteral("font: 14pt \"Times New Roman\"; color: rgb(85, 85, 255);"));
+    completer->popup()->setStyleSheet(look::fontRule(14) + QStringLiteral(" color: rgb(85, 85, 255);"));
     return completer;
 }
 
@@ -285,11 +287,11 @@ void DialogAddUpdatePatient::on_annulerInfoBtn_clicked() {
 }
 
 void DialogAddUpdatePatient::on_nDossierLineEdit_returnPressed() {
-    ui->nomLineEdit->setFocus();
+    focusAndSelect(ui->nomLineEdit);
 }
 
 void DialogAddUpdatePatient::on_nomLineEdit_returnPressed() {
-    ui->ageSpinBox->setFocus();
+    focusAndSelect(ui->ageSpinBox);
 }
 
 void DialogAddUpdatePatient::on_ageSpinBox_editingFinished() {
@@ -299,23 +301,20 @@ void DialogAddUpdatePatient::on_ageSpinBox_editingFinished() {
 }
 
 void DialogAddUpdatePatient::on_telLineEdit_returnPressed() {
-    ui->adresseLineEdit->setFocus();
+    focusAndSelect(ui->adresseLineEdit);
 }
 
 void DialogAddUpdatePatient::on_adresseLineEdit_returnPressed() {
     // The reception has no history rows: it goes on to the remarks.
-    if (ui->antecDentsGNRauxLineEdit->isHidden())
-        ui->autresLineEdit->setFocus();
-    else
-        ui->antecDentsGNRauxLineEdit->setFocus();
+    focusAndSelect(ui->antecDentsGNRauxLineEdit->isHidden() ? ui->autresLineEdit : ui->antecDentsGNRauxLineEdit);
 }
 
 void DialogAddUpdatePatient::on_antecDentsGNRauxLineEdit_returnPressed() {
-    ui->antecDentsLocauxLineEdit->setFocus();
+    focusAndSelect(ui->antecDentsLocauxLineEdit);
 }
 
 void DialogAddUpdatePatient::on_antecDentsLocauxLineEdit_returnPressed() {
-    ui->autresLineEdit->setFocus();
+    focusAndSelect(ui->autresLineEdit);
 }
 
 void DialogAddUpdatePatient::on_autresLineEdit_returnPressed() {

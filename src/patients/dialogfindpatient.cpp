@@ -7,6 +7,8 @@
 #include "data/sql.h"
 #include "widgets/savefailure.h"
 #include "patients/dialogaddupdatepatient.h"
+#include "widgets/columntitles.h"
+#include "widgets/deletionquestion.h"
 
 #include <QDebug>
 #include <QHeaderView>
@@ -39,6 +41,7 @@ DialogFindPatient::DialogFindPatient(int userId, QWidget* parent)
     patientsModel->setSort(nomColumn, Qt::AscendingOrder);
     patientsModel->select();
     ui->tableViewPatient->setModel(patientsModel);
+    setColumnTitles(patientsModel);
     ui->tableViewPatient->horizontalHeader()->setSortIndicator(nomColumn, Qt::AscendingOrder);
     connect(ui->tableViewPatient->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &DialogFindPatient::on_selectionChanged);
@@ -136,14 +139,7 @@ void DialogFindPatient::on_delPatientBtn_clicked() {
     if (!current.isValid())
         return;
     const QSqlRecord row = patientsModel->record(current.row());
-    const QString text = QStringLiteral("<font size = 5 color =\"red\">\n\n\t\t                 ") +
-                         tr("Etes-vous sûr de vouloir supprimer ") + tr("<br>Le nom : ") +
-                         row.value("Nom").toString().toHtmlEscaped() + " </font> ";
-    QMessageBox question(QMessageBox::Warning, tr("Avertissement "), text, QMessageBox::NoButton, this);
-    QPushButton* yes = question.addButton(tr("&Oui"), QMessageBox::AcceptRole);
-    question.addButton(tr("&Non"), QMessageBox::RejectRole);
-    question.exec();
-    if (question.clickedButton() == yes) {
+    if (confirmDeletion(this, tr("<br>Le nom : ") + row.value("Nom").toString().toHtmlEscaped())) {
         // Only the patient row goes: the visits, acts and appointments stay in the register.
         savefailure::reportDeletion(this, sql::write("delete from patients where num = " + row.value("Num").toString()));
     }

@@ -2,6 +2,8 @@
 
 #include "ui_tdpreviewdialog.h"
 
+#include "widgets/look.h"
+
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
 #include <QApplication>
@@ -24,7 +26,14 @@
 
 namespace {
 
-const char* const prescriptionFamily = "Times New Roman";
+// The height of a plain text in a text item of this font, wrapped at this width (none when negative).
+qreal textHeight(const QString& text, const QFont& font, qreal width) {
+    QTextDocument document;
+    document.setDefaultFont(font);
+    document.setPlainText(text);
+    document.setTextWidth(width);
+    return document.size().height();
+}
 
 QPen linePen() {
     return QPen(QBrush(Qt::black), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
@@ -278,7 +287,7 @@ void TDPreviewDialog::layoutPages() {
     rowsOnPage = qMax(1, int((height - topMargin - bottomMargin - headerHeight - footerHeight) / rowHeight) - 3);
 
     if (prescription) {
-        pages = 1;
+        pages = prescriptionPages();
         return;
     }
     if (model) {
@@ -293,7 +302,7 @@ void TDPreviewDialog::layoutPages() {
 void TDPreviewDialog::drawPage(int page) {
     pageScene->clear();
     if (prescription)
-        drawPrescriptionPage();
+        drawPrescriptionPage(page);
     else
         drawTablePage(page);
     pageScene->update();
@@ -364,43 +373,117 @@ void TDPreviewDialog::drawTablePage(int page) {
     }
 }
 
-void TDPreviewDialog::drawPrescriptionPage() {
+// Where the prescription's items go. The places are the page's own; a text that wraps (a long name, an
+// address on several lines) pushes what stands under it down by its extra lines, so that nothing overlaps.
+struct TDPreviewDialog::PrescriptionPlaces {
+    qreal doctorY = 0;
+    qreal dateY = 0;
+    qreal nameY = 0;
+    qreal ageY = 0;
+    qreal titleY = 0;
+    qreal bodyY = 0;
+    qreal bodyX = 30;
+    qreal bodyWidth = 0;
+    qreal bodyHeight = 0; // from the body's top to just above the footer line: one page of body text
+    qreal columnX = 0;    // the doctor's address and the date, at the right
+    qreal columnWidth = 0;
+    qreal doctorWidth = 0;
+};
+
+QFont TDPreviewDialog::prescriptionFont(int pointSize) const {
+    QFont font = bodyFont;
+    font.setFamily(QString::fromLatin1(look::fontFamily));
+    font.setPointSize(pointSize);
+    return font;
+}
+
+TDPreviewDialog::PrescriptionPlaces TDPreviewDialog::placePrescription() const {
     const qreal sceneWidth = pageScene->width();
     const qreal sceneHeight = pageScene->height();
+    // The lines a text takes beyond its first, in the height of a text item.
+    const auto extra = [this](const QString& text, int pointSize, qreal width) {
+        return textHeight(text, prescriptionFont(pointSize), width) -
+               textHeight(QStringLiteral("X"), prescriptionFont(pointSize), width);
+    };
+    PrescriptionPlaces places;
+    places.columnX = sceneWidth - 160;
+    places.columnWidth = 160 - rightMargin;
+    places.doctorWidth = places.columnX - leftMargin - spacing;
+    places.doctorY = headerHeight - rowHeight - spacing + topMargin;
+    places.dateY = places.doctorY + 50 + extra(doctorAddress, 14, places.columnWidth);
+    const qreal dateBottom = places.dateY + textHeight(QStringLiteral("X"), prescriptionFont(14), -1);
+    qreal shift = qMax(0.0, dateBottom + spacing - 230);
+    places.nameY = 230 + shift;
+    shift += extra(nameLine(), 16, 400);
+    places.ageY = 260 + shift;
+    places.titleY = 300 + shift;
+    places.bodyY = 400 + shift;
+    // The body keeps clear of both edges, as far from the right one as from the left.
+    places.bodyWidth = sceneWidth - 2 * places.bodyX;
+    places.bodyHeight = qMax(40.0, sceneHeight - footerHeight - bottomMargin - spacing - places.bodyY);
+    return places;
+}
 
-    // The prescription's own sizes are taken on a copy: the body font keeps the size the rows were laid
-    // out with, so that the printed page matches the preview.
-    QFont font = bodyFont;
-    font.setFamily(QString::fromLatin1(prescriptionFamily));
-    auto addText = [this, &font](const QString& text, int pointSize, qreal x, qreal y, qreal textWidth = -1) {
-        font.setPointSize(pointSize);
-        QGraphicsTextItem* item = pageScene->addText(text, font);
+QString TDPreviewDialog::nameLine() const {
+    return tr("Nom ") + QStringLiteral(":\t") + patientName;
+}
+
+// A prescription too long for its page is never cut nor drawn over the footer: it goes on on a next page, under
+// the same header and patient, and the preview counts the pages.
+int TDPreviewDialog::prescriptionPages() const {
+    const PrescriptionPlaces places = placePrescription();
+    QTextDocument body;
+    body.setDefaultFont(prescriptionFont(12));
+    body.setPlainText(bodyText);
+    body.setPageSize(QSizeF(places.bodyWidth, places.bodyHeight));
+    return qMax(1, body.pageCount());
+}
+
+void TDPreviewDialog::drawPrescriptionPage(int page) {
+    const qreal sceneWidth = pageScene->width();
+    const qreal sceneHeight = pageScene->height();
+    const PrescriptionPlaces places = placePrescription();
+    auto addText = [this](const QString& text, int pointSize, qreal x, qreal y, qreal textWidth = -1) {
+        QGraphicsTextItem* item = pageScene->addText(text, prescriptionFont(pointSize));
         item->setPos(x, y);
         if (textWidth > 0)
             item->setTextWidth(textWidth);
         return item;
     };
 
-    addText(tr("Nom ") + QStringLiteral(":\t") + patientName, 16, 50, 230, 400);
-    addText(QStringLiteral("Age :\t") + QString::number(patientAge) + tr("  ans "), 16, 50, 260, 200);
-    addText(tr("ORDONNANCE"), 17, sceneWidth * 0.5 - 70 - 20, 300, 200);
-    addText(bodyText, 12, 30, 400, sceneWidth - 20);
+    addText(nameLine(), 16, 50, places.nameY, 400);
+    addText(QStringLiteral("Age :\t") + QString::number(patientAge) + tr("  ans "), 16, 50, places.ageY, 200);
+    addText(tr("ORDONNANCE"), 17, sceneWidth * 0.5 - 70 - 20, places.titleY, 200);
+
+    // The body's lines are laid out in pages of the body's height; this page shows its own page of them, and
+    // the frame around it hides the others.
+    auto* frame =
+        pageScene->addRect(QRectF(places.bodyX, places.bodyY, places.bodyWidth, places.bodyHeight), Qt::NoPen);
+    frame->setFlag(QGraphicsItem::ItemClipsChildrenToShape);
+    auto* body = new QGraphicsTextItem(frame);
+    body->setFont(prescriptionFont(12));
+    body->setPlainText(bodyText);
+    body->document()->setPageSize(QSizeF(places.bodyWidth, places.bodyHeight));
+    body->setPos(places.bodyX, places.bodyY - (page - 1) * places.bodyHeight);
 
     if (headerHeight > 0) {
         const int y = topMargin + headerHeight;
         pageScene->addLine(leftMargin, y, sceneWidth - rightMargin, y, linePen());
-        QGraphicsTextItem* office = pageScene->addText(tr("Cabinet dentaire"), titleFont);
-        office->setPos(160, headerHeight / 2 - titleMetrics.height() / 2 + topMargin - 20);
-        const int doctorY = headerHeight - rowHeight - spacing + topMargin;
-        addText(drNom, 14, leftMargin, doctorY);
-        addText(doctorAddress, 14, sceneWidth - 160, doctorY + 25);
-        addText(tr("Le ") + date.date().toString(tr("dd-MM-yyyy")), 14, sceneWidth - 160, doctorY + 50);
+        // The office's name is in the application's own font, not in the prescription's.
+        QFont officeFont = titleFont;
+        officeFont.setFamily(QApplication::font().family());
+        QGraphicsTextItem* office = pageScene->addText(tr("Cabinet dentaire"), officeFont);
+        office->setPos(160, headerHeight / 2 - QFontMetrics(officeFont).height() / 2 + topMargin - 20);
+        addText(drNom, 14, leftMargin, places.doctorY, places.doctorWidth);
+        addText(doctorAddress, 14, places.columnX, places.doctorY + 25, places.columnWidth);
+        addText(tr("Le ") + date.date().toString(tr("dd-MM-yyyy")), 14, places.columnX, places.dateY,
+                places.columnWidth);
     }
 
     if (footerHeight > 0) {
         const qreal y = sceneHeight - footerHeight - bottomMargin;
         pageScene->addLine(leftMargin, y, sceneWidth - rightMargin, y, linePen());
-        addText(ordonnancePied, 14, leftMargin, y + spacing);
+        addText(ordonnancePied, 14, leftMargin, y + spacing, sceneWidth - leftMargin - rightMargin);
     }
 }
 

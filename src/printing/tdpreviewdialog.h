@@ -61,7 +61,12 @@ public slots:
 
 private:
     void drawTablePage(int page);
-    void drawPrescriptionPage();
+    struct PrescriptionPlaces;
+    PrescriptionPlaces placePrescription() const;
+    QFont prescriptionFont(int pointSize) const;
+    QString nameLine() const;
+    int prescriptionPages() const;
+    void drawPrescriptionPage(int page);
     void renderPage(QPainter& painter, int page);
     void showPageWithBorder(int page);
     int printedColumn() const;

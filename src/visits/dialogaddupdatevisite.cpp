@@ -5,6 +5,8 @@
 #include "data/records.h"
 #include "data/sql.h"
 #include "widgets/savefailure.h"
+#include "widgets/fieldfocus.h"
+#include "widgets/look.h"
 #include "widgets/mycombobox.h"
 
 #include <QAbstractItemView>
@@ -18,7 +20,7 @@
 #include "data/listmodel.h"
 
 namespace {
-const char completerStyle[] = "font: 14pt \"Times New Roman\"; color: rgb(85, 85, 255);";
+const char completerColour[] = " color: rgb(85, 85, 255);";
 
 } // namespace
 
@@ -36,7 +38,7 @@ DialogAddUpdateVisite::DialogAddUpdateVisite(int userId, int patientNum, int vis
 
     comboBox = new MyComboBox(this);
     comboBox->setObjectName(QStringLiteral("comboBox"));
-    comboBox->setFont(QFont(QStringLiteral("Times New Roman"), 16, QFont::Bold));
+    comboBox->setFont(QFont(QString::fromLatin1(look::fontFamily), 16, QFont::Bold));
     comboBox->setStyleSheet(QStringLiteral("color : rgb(0,0,255);"));
     prothesistesModel = new ListModel(this);
     prothesistesModel->setTable(QStringLiteral("Prothesistes"));
@@ -52,12 +54,12 @@ DialogAddUpdateVisite::DialogAddUpdateVisite(int userId, int patientNum, int vis
     const QSqlRecord patient = records::patient(patientNum);
     if (!patient.isEmpty()) {
         ui->labelNom->setText(patient.value(QStringLiteral("Nom")).toString());
-        ui->labelAge->setText(patient.value(QStringLiteral("Age")).toString() + QStringLiteral(" ans"));
+        ui->labelAge->setText(patient.value(QStringLiteral("Age")).toString() + tr(" ans"));
         ui->labelAntecedent->setText(patient.value(QStringLiteral("Antecedent_G")).toString() + QStringLiteral(" / ") +
                                      patient.value(QStringLiteral("Antecedent_L")).toString());
     } else {
         ui->labelNom->clear();
-        ui->labelAge->setText(QStringLiteral(" ans"));
+        ui->labelAge->setText(tr(" ans"));
         ui->labelAntecedent->clear();
     }
 
@@ -108,7 +110,7 @@ QCompleter* DialogAddUpdateVisite::makeCompleter(const QString& table, const QSt
     completer->setWrapAround(true);
     completer->setModelSorting(QCompleter::CaseSensitivelySortedModel);
     completer->setCompletionColumn(2);
-    completer->popup()->setStyleSheet(QLatin1String(completerStyle));
+    completer->popup()->setStyleSheet(look::fontRule(14) + QLatin1String(completerColour));
     return completer;
 }
 
@@ -125,15 +127,15 @@ void DialogAddUpdateVisite::done(int result) {
 }
 
 void DialogAddUpdateVisite::on_dateDateTimeEdit_editingFinished() {
-    ui->motifLineEdit->setFocus();
+    focusAndSelect(ui->motifLineEdit);
 }
 
 void DialogAddUpdateVisite::on_motifLineEdit_returnPressed() {
-    ui->diagnostiqueLineEdit->setFocus();
+    focusAndSelect(ui->diagnostiqueLineEdit);
 }
 
 void DialogAddUpdateVisite::on_diagnostiqueLineEdit_returnPressed() {
-    ui->lineEdit->setFocus();
+    focusAndSelect(ui->lineEdit);
 }
 
 void DialogAddUpdateVisite::on_lineEdit_returnPressed() {

@@ -6,6 +6,8 @@
 #include "data/records.h"
 #include "data/sql.h"
 #include "printing/tdpreviewdialog.h"
+#include "widgets/fieldfocus.h"
+#include "widgets/look.h"
 #include "widgets/myspinbox.h"
 #include "widgets/savefailure.h"
 #include "widgets/textedit.h"
@@ -95,8 +97,8 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
     traitementLineEditCompleter->setCaseSensitivity(Qt::CaseInsensitive);
     traitementLineEditCompleter->setWrapAround(true);
     ui->traitementLineEdit->setCompleter(traitementLineEditCompleter);
-    traitementLineEditCompleter->popup()->setStyleSheet(
-        QStringLiteral("font: 14pt \"Times New Roman\"; color: rgb(85, 85, 255);"));
+    traitementLineEditCompleter->popup()->setStyleSheet(look::fontRule(14) +
+                                                        QStringLiteral(" color: rgb(85, 85, 255);"));
 
     QSqlQuery row;
     row.setForwardOnly(true);
@@ -193,12 +195,13 @@ void DialogTraitement::showRadio() {
 }
 
 void DialogTraitement::on_dateTimeEdit_editingFinished() {
-    ui->traitementLineEdit->setFocus(Qt::OtherFocusReason);
+    focusAndSelect(ui->traitementLineEdit);
 }
 
 void DialogTraitement::on_traitementLineEdit_returnPressed() {
-    fraisSpin->setFocus(Qt::OtherFocusReason);
+    // The act's fee is selected: typing another one replaces it.
     fraisSpin->setValue(defaultFee);
+    focusAndSelect(fraisSpin);
 }
 
 void DialogTraitement::on_traitementLineEditCompleter_activated(const QString& text) {
@@ -216,7 +219,7 @@ void DialogTraitement::on_traitementLineEditCompleter_activated(const QString& t
 }
 
 void DialogTraitement::on_fraisSpin_returnPressed() {
-    payementSpin->setFocus(Qt::OtherFocusReason);
+    focusAndSelect(payementSpin);
 }
 
 void DialogTraitement::on_payementSpin_returnPressed() {

@@ -7,14 +7,16 @@
 #include "widgets/savefailure.h"
 #include "printing/imageviewer.h"
 #include "visits/dialogtraitement.h"
+#include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
+#include "widgets/deletionquestion.h"
+#include "widgets/look.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSqlError>
@@ -82,7 +84,7 @@ void DialogVisite::showPatient() {
     const QSqlRecord patient = records::patient(patientNum);
     if (!patient.isEmpty()) {
         ui->labelNom->setText(patient.value(QStringLiteral("Nom")).toString());
-        ui->labelAge->setText(patient.value(QStringLiteral("Age")).toString() + QStringLiteral(" ans"));
+        ui->labelAge->setText(patient.value(QStringLiteral("Age")).toString() + tr(" ans"));
         ui->labelAntecedent->setText(patient.value(QStringLiteral("Antecedent_G")).toString() + QStringLiteral(" / ") +
                                      patient.value(QStringLiteral("Antecedent_L")).toString());
     } else {
@@ -127,9 +129,10 @@ void DialogVisite::makeModel() {
 }
 
 void DialogVisite::setUpTable() {
+    setColumnTitles(model);
     const int dateColumn = model->fieldIndex(QStringLiteral("VDate"));
     ui->tableViewTraitement->setItemDelegateForColumn(
-        dateColumn, new DateFormatDelegate(QStringLiteral("dddd dd-MM-yyyy HH:mm"), dateColumn, model));
+        dateColumn, new DateFormatDelegate(QString::fromLatin1(look::dateTimeFormat), dateColumn, model));
     ui->tableViewTraitement->resizeColumnsToContents();
     ui->tableViewTraitement->horizontalHeader()->setStretchLastSection(true);
     for (const char* column : {"visite_id", "id", "medcin_id", "Radio"})
@@ -147,6 +150,7 @@ void DialogVisite::updateVisite(int userId, int patientNum, int visitNum, bool p
     ui->labelProthese->setVisible(prothese);
     ui->labelSoins->setVisible(!prothese);
     visitFilter = QStringLiteral(" visite_id = ") + QString::number(m_v_id);
+    showNoImage();
     makeModel();
     showPatient();
     setUpTable();
@@ -170,7 +174,9 @@ void DialogVisite::clearVisite() {
     ui->btnSuppTraitement->setEnabled(false);
 }
 
+// No act's radiograph: the picture and the group's title no longer name an act (another visit may be shown).
 void DialogVisite::showNoImage() {
+    ui->groupBox->setTitle(tr(" &Radio      "));
     ui->pushBtnRadion->setIcon(ui->pushButtonNoImage->icon());
     ui->pushBtnRadion->setIconSize(radioSize);
 }
@@ -250,15 +256,7 @@ void DialogVisite::on_btnSuppTraitement_clicked() {
     const QString dateText =
         QLocale(QLocale::French, QLocale::France)
             .toString(record.value(QStringLiteral("VDate")).toDateTime().date(), QStringLiteral("dddd dd-MM-yyyy"));
-    QMessageBox box(QMessageBox::Warning, tr("Avertissement "),
-                    QStringLiteral("<font size = 5 color =\"red\">\n\n\t\t                 ") +
-                        tr("Etes-vous sûr de vouloir supprimer ") + QStringLiteral("<br>Acte N° ") + id +
-                        QStringLiteral("<br>Date  ") + dateText + QStringLiteral(" </font> "),
-                    QMessageBox::NoButton, this);
-    QPushButton* yes = box.addButton(tr("&Oui"), QMessageBox::AcceptRole);
-    box.addButton(tr("&Non"), QMessageBox::RejectRole);
-    box.exec();
-    if (box.clickedButton() == yes) {
+    if (confirmDeletion(this, tr("<br>Acte N° ") + id + tr("<br>Date  ") + dateText)) {
         QSqlQuery count;
         count.setForwardOnly(true);
         // The last act of a visit is never deleted: the visit would lose its date and doctor.

@@ -1,4 +1,5 @@
 #include "textedit.h"
+#include "widgets/look.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -16,7 +17,7 @@ TextEdit::TextEdit(QWidget* parent) : QTextEdit(parent) {
     QFont bigger = font();
     bigger.setPointSize(16);
     setFont(bigger);
-    setStyleSheet(QStringLiteral("color: black; font: 16pt \"Times New Roman\";"));
+    setStyleSheet(QStringLiteral("color: black; ") + look::fontRule(16));
 }
 
 void TextEdit::setWordCompleter(QCompleter* completer) {
@@ -109,6 +110,6 @@ void TextEdit::keyPressEvent(QKeyEvent* event) {
     QRect rect = cursorRect();
     rect.setWidth(popup->sizeHintForColumn(m_completer->completionColumn()) +
                   popup->verticalScrollBar()->sizeHint().width());
-    popup->setStyleSheet(QStringLiteral("color: blue; font: 16pt \"Times New Roman\";"));
+    popup->setStyleSheet(QStringLiteral("color: blue; ") + look::fontRule(16));
     m_completer->complete(rect);
 }

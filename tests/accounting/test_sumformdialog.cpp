@@ -58,7 +58,7 @@ private:
         auto* model = view->model();
         int col = -1;
         for (int c = 0; c < model->columnCount(); ++c)
-            if (model->headerData(c, Qt::Horizontal).toString() == name)
+            if (model->headerData(c, Qt::Horizontal, Qt::UserRole).toString() == name)
                 col = c;
         QStringList values;
         for (int row = 0; row < model->rowCount(); ++row)

@@ -4,6 +4,7 @@
 #include "app/settingscipher.h"
 #include "app/settingskeys.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -113,6 +114,20 @@ private slots:
         QTest::mouseClick(child<QRadioButton>(&dialog, "radioButton_3"), Qt::LeftButton);
         QTest::keyClicks(child<QLineEdit>(&dialog, "lineEdit"), "/srv/cabinet/data.mdb");
         testsupport::grabToFile(&dialog, QStringLiteral("loginuser_server"));
+    }
+
+    void typedAtOnceByKeyboardOnly() {
+        // The name field has the focus from the start: name, Tab, password, Return.
+        LoginUser dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        names(&dialog)->clearEditText();
+        keys(QApplication::focusWidget(), "Dr Benali");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        keys(QApplication::focusWidget(), "Secret");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.userId, office->value("select id from user where Name = 'Dr Benali'").toInt());
     }
 
     void goodLogins() {

@@ -117,7 +117,7 @@ inline void doubleClickRow(QTableView* view, int row) {
 // The text a column shows in a row, the column named by its header.
 inline QString cellText(QTableView* view, int row, const QString& column) {
     for (int c = 0; c < view->model()->columnCount(); ++c)
-        if (view->model()->headerData(c, Qt::Horizontal).toString() == column)
+        if (view->model()->headerData(c, Qt::Horizontal, Qt::UserRole).toString() == column)
             return view->model()->index(row, c).data().toString();
     return QStringLiteral("<no column %1>").arg(column);
 }

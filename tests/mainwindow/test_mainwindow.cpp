@@ -43,7 +43,7 @@ private:
         QStringList names;
         for (int column = 0; column < view->model()->columnCount(); ++column)
             if (!view->isColumnHidden(column))
-                names << view->model()->headerData(column, Qt::Horizontal).toString();
+                names << view->model()->headerData(column, Qt::Horizontal, Qt::UserRole).toString();
         return names;
     }
 
@@ -126,7 +126,8 @@ private slots:
             const QImage picture = bar->grab().toImage();
             const QColor middle = picture.pixelColor(picture.width() - 4, picture.height() / 2);
             const QColor start = style->color(6), end = style->color(8);
-            QVERIFY2(middle.red() >= qMin(start.red(), end.red()) - 2 && middle.red() <= qMax(start.red(), end.red()) + 2,
+            QVERIFY2(middle.red() >= qMin(start.red(), end.red()) - 2 &&
+                         middle.red() <= qMax(start.red(), end.red()) + 2,
                      qPrintable(middle.name()));
             testsupport::grabToFile(window.get(), QLatin1String(name));
         }

@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(column(visits, "Type"), QStringList({"SOINS", "SOINS"}));
         QCOMPARE(cellText(visits, 0, "TypeProthese"), QString()); // in the model, but hidden
         for (int c = 0; c < visits->model()->columnCount(); ++c)
-            if (visits->model()->headerData(c, Qt::Horizontal).toString() == "TypeProthese")
+            if (visits->model()->headerData(c, Qt::Horizontal, Qt::UserRole).toString() == "TypeProthese")
                 QVERIFY(visits->isColumnHidden(c));
     }
 

@@ -3,6 +3,9 @@
 #include "printing/tdpreviewdialog.h"
 #include "printingtestutils.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QDir>
 #include <QGraphicsLineItem>
 #include <QPrinter>
 #include <QPushButton>
@@ -10,6 +13,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QToolButton>
 
 using namespace printingtest;
@@ -45,13 +50,11 @@ class TestPreviewPrescription : public QObject {
     Q_OBJECT
 
 private slots:
-    void alwaysOneA5PortraitPage() {
+    void alwaysA5Portrait() {
         QTableView acts;
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageOrientation(QPageLayout::Landscape);
-        PrescriptionData data = aliPrescription();
-        data.bodyText = QStringList(300, QStringLiteral("Une ligne de plus")).join(QLatin1Char('\n'));
-        TDPreviewDialog preview(1, data, &acts, &printer);
+        TDPreviewDialog preview(1, aliPrescription(), &acts, &printer);
         QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A5);
         QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
         QVERIFY(printer.fullPage());
@@ -60,8 +63,64 @@ private slots:
         QVERIFY(qAbs(preview.scene()->height() - 826.8) < 1);
     }
 
+    void longTextsWrapInsideTheMarginsAndGoOnOnTheNextPage() {
+        // Kept beside the screenshots, to be looked at.
+        const QString pdf = qEnvironmentVariable("KELVORA_BINARY_DIR", QDir::tempPath()) + "/screenshots";
+        QDir().mkpath(pdf);
+        QTableView acts;
+        QPrinter printer(QPrinter::HighResolution);
+        PrescriptionData data = aliPrescription();
+        data.patientName = QStringLiteral("Abdelkader Ben Mohamed El Hadj Boumediene Ould Sidi Cheikh Tlemcani");
+        data.doctorAddress = QStringLiteral("Cité des 1000 logements, bâtiment 12, escalier B, Bab Ezzouar, Alger");
+        data.ordonnancePied = QStringLiteral("Ne pas dépasser la dose prescrite. Consultation sur rendez-vous, "
+                                             "du samedi au jeudi de 8 h à 17 h. Urgences : 0555 00 00 00");
+        QStringList lines;
+        for (int i = 1; i <= 45; ++i)
+            lines << QStringLiteral("Ligne %1 : Amoxicilline 1 g, un comprimé matin et soir pendant sept jours, "
+                                    "à prendre au milieu du repas")
+                         .arg(i);
+        data.bodyText = lines.join(QLatin1Char('\n'));
+        TDPreviewDialog preview(1, data, &acts, &printer);
+        QVERIFY(preview.pageCount() > 1);
+        QGraphicsScene* scene = preview.scene();
+        const qreal w = scene->width();
+        const qreal footerLine = scene->height() - 100;
+        for (int page = 1; page <= preview.pageCount(); ++page) {
+            preview.drawPage(page);
+            QList<QGraphicsTextItem*> items = textItems(scene);
+            QVERIFY(findText(scene, data.ordonnancePied));
+            for (QGraphicsTextItem* item : items) {
+                const QRectF box = item->mapRectToScene(item->boundingRect());
+                // Nothing runs off the paper's right edge.
+                QVERIFY2(box.left() >= 10 && box.right() <= w - 10, qPrintable(item->toPlainText().left(40)));
+                if (item->toPlainText() != data.bodyText)
+                    continue;
+                // The body shows through a frame that stops above the footer, and no line of it straddles the
+                // frame's edge: each line is on one page, whole.
+                const QRectF frame = item->parentItem()->mapRectToScene(item->parentItem()->boundingRect());
+                QVERIFY(frame.bottom() <= footerLine);
+                const qreal pageHeight = item->document()->pageSize().height();
+                for (QTextBlock block = item->document()->begin(); block.isValid(); block = block.next()) {
+                    const QRectF where = item->document()->documentLayout()->blockBoundingRect(block);
+                    for (int l = 0; l < block.layout()->lineCount(); ++l) {
+                        const QTextLine line = block.layout()->lineAt(l);
+                        const qreal top = where.top() + line.y();
+                        QCOMPARE(int(top / pageHeight), int((top + line.height() - 0.01) / pageHeight));
+                    }
+                }
+            }
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf + "/prescription-long.pdf");
+        preview.renderToPrinter();
+        const QStringList pages = pdfPages(printer.outputFileName());
+        QCOMPARE(pages.size(), preview.pageCount());
+        QVERIFY(pages.last().contains(QStringLiteral("Ligne 45")));
+    }
+
     void everyItemAtItsPlace() {
         QTableView acts;
+        acts.setFont(QFont(QStringLiteral("Times New Roman"), 14));
         QPrinter printer(QPrinter::HighResolution);
         const PrescriptionData data = aliPrescription();
         TDPreviewDialog preview(1, data, &acts, &printer);
@@ -76,11 +135,12 @@ private slots:
             {QStringLiteral("Nom :\tAli"), {50, 230}, 16, 400},
             {QStringLiteral("Age :\t34  ans "), {50, 260}, 16, 200},
             {QStringLiteral("ORDONNANCE"), {w * 0.5 - 90, 300}, 17, 200},
-            {data.bodyText, {30, 400}, 12, w - 20},
-            {QStringLiteral("Dr Karim Benali"), {10, 75}, 14, -1},
-            {QStringLiteral("12 bd Amirouche"), {w - 160, 100}, 14, -1},
-            {QStringLiteral("Le 05-03-2024"), {w - 160, 125}, 14, -1},
-            {QStringLiteral("Tél : 021 00 00 00"), {10, h - 100 + 8}, 14, -1},
+            // Every text has a width, so that a long one wraps inside the margins; the body keeps 30 from both edges.
+            {data.bodyText, {30, 400}, 12, w - 60},
+            {QStringLiteral("Dr Karim Benali"), {10, 75}, 14, w - 160 - 18},
+            {QStringLiteral("12 bd Amirouche"), {w - 160, 100}, 14, 150},
+            {QStringLiteral("Le 05-03-2024"), {w - 160, 125}, 14, 150},
+            {QStringLiteral("Tél : 021 00 00 00"), {10, h - 100 + 8}, 14, w - 20},
         };
         for (const Expected& item : expected) {
             QGraphicsTextItem* found = findText(scene, item.text);
@@ -91,9 +151,10 @@ private slots:
             QCOMPARE(found->textWidth(), item.textWidth);
         }
 
+        // The office's name is in the application's font, even when the table's font is the prescription's.
         QGraphicsTextItem* office = findText(scene, QStringLiteral("Cabinet dentaire"));
         QVERIFY(office);
-        QFont titleFont = acts.font();
+        QFont titleFont = QApplication::font();
         titleFont.setPointSize(24);
         titleFont.setWeight(QFont::Normal);
         QCOMPARE(office->font().family(), titleFont.family());

@@ -28,8 +28,10 @@ bool registerTest(const char* name, TestFactory factory) {
 Q_IMPORT_PLUGIN(WindowsModernStylePlugin)
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Windows are tried on the screen of an office's laptop, 1280 x 800, whatever runs the tests.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen")
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + KELVORA_TEST_SCREEN);
     // Never the user's own settings: a fresh folder for every run, whatever the caller set.
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());

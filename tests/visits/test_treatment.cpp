@@ -103,6 +103,25 @@ private slots:
                  QString("%1|Détartrage|2000|1000|1|PNG|0").arg(visit));
     }
 
+    void returnSelectsTheAmountsSoThatTypingReplacesThem() {
+        TempOffice office;
+        fill(office);
+        const int visit = addVisit(office, "SOINS", "05-03-2024 10:30");
+        DialogTraitement dialog(doctor, patient, visit, 0);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        Form f(dialog);
+        QTest::keyClick(f.date, Qt::Key_Return);
+        QTRY_VERIFY(f.acte->hasFocus());
+        pickActe(f.acte, "dé"); // Détartrage, 2000 by default
+        QTRY_VERIFY(f.frais->hasFocus());
+        typeText(f.frais, "500\n");
+        QCOMPARE(f.frais->value(), 500.0);
+        QVERIFY(f.payement->hasFocus());
+        typeText(f.payement, "500\n"); // the last field saves
+        QCOMPARE(office.value("select Frais || '|' || Payement from Traitements").toString(), QString("500|500"));
+    }
+
     void highlightedActGivesItsFeeOnlyFromTheList() {
         TempOffice office;
         fill(office);

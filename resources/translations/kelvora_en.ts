@@ -1,0 +1,1840 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="fr_FR">
+<context>
+    <name>ColumnTitles</name>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="18"/>
+        <location filename="../../src/widgets/columntitles.cpp" line="43"/>
+        <source>N°</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="19"/>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="20"/>
+        <source>Âge</source>
+        <translation>Age</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="21"/>
+        <source>Année de naissance</source>
+        <translation>Year of birth</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="22"/>
+        <source>Sexe</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="23"/>
+        <source>Téléphone</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="24"/>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="25"/>
+        <source>Antécédents généraux</source>
+        <translation>Medical history</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="26"/>
+        <source>Antécédents dentaires</source>
+        <translation>Dental history</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="27"/>
+        <source>Autres</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="28"/>
+        <source>N° de dossier</source>
+        <translation>File No.</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="30"/>
+        <source>N° du patient</source>
+        <translation>Patient No.</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="31"/>
+        <location filename="../../src/widgets/columntitles.cpp" line="32"/>
+        <source>N° de visite</source>
+        <translation>Visit No.</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="33"/>
+        <location filename="../../src/widgets/columntitles.cpp" line="34"/>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="35"/>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="36"/>
+        <source>Motif</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="37"/>
+        <source>Diagnostic</source>
+        <translation>Diagnosis</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="38"/>
+        <source>Type de prothèse</source>
+        <translation>Prosthesis type</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="39"/>
+        <source>Total des frais</source>
+        <translation>Total fees</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="40"/>
+        <source>Total payé</source>
+        <translation>Total paid</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="41"/>
+        <source>Reste</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="44"/>
+        <source>Acte</source>
+        <translation>Treatment</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="45"/>
+        <source>Frais</source>
+        <translation>Fee</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="46"/>
+        <source>Payement</source>
+        <translation>Payment</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="47"/>
+        <source>Frais de prothèse</source>
+        <translation>Prosthesis fee</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="48"/>
+        <source>Médecin traitant</source>
+        <translation>Treating doctor</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="49"/>
+        <source>Médecin</source>
+        <translation>Doctor</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="50"/>
+        <source>N° du médecin</source>
+        <translation>Doctor No.</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="51"/>
+        <source>Ordonnance</source>
+        <translation>Prescription</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="52"/>
+        <source>Radio</source>
+        <translation>Radiograph</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="54"/>
+        <source>N° de rendez-vous</source>
+        <translation>Appointment No.</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="55"/>
+        <source>Jour</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="56"/>
+        <source>État</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="57"/>
+        <source>Acte prévu</source>
+        <translation>Planned treatment</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="59"/>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="60"/>
+        <source>Médicament</source>
+        <translation>Medicament</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="61"/>
+        <source>Antécédent</source>
+        <translation>History entry</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="62"/>
+        <source>Nom d&apos;utilisateur</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="63"/>
+        <source>Mot de passe</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="64"/>
+        <source>Rôle</source>
+        <translation>Role</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="65"/>
+        <source>Nom du médecin</source>
+        <translation>Doctor&apos;s name</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/columntitles.cpp" line="66"/>
+        <source>Pied d&apos;ordonnance</source>
+        <translation>Prescription footer</translation>
+    </message>
+</context>
+<context>
+    <name>DeletionQuestion</name>
+    <message>
+        <location filename="../../src/widgets/deletionquestion.cpp" line="9"/>
+        <source>Etes-vous sûr de vouloir supprimer </source>
+        <translation>Are you sure you want to delete </translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/deletionquestion.cpp" line="11"/>
+        <source>Avertissement </source>
+        <translation>Warning </translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/deletionquestion.cpp" line="14"/>
+        <source>&amp;Oui</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/deletionquestion.cpp" line="16"/>
+        <source>&amp;Non</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog</name>
+    <message>
+        <location filename="../../src/config/dialog.ui" line="20"/>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialog.ui" line="179"/>
+        <source>&amp;Ok</source>
+        <translation>&amp;Ok</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialog.ui" line="33"/>
+        <source>&amp;AutoComplétion</source>
+        <translation>Auto completion</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialog.ui" line="43"/>
+        <source>Actes       </source>
+        <translation>Treatments
+</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialog.ui" line="53"/>
+        <source>Motif         </source>
+        <translation>Motif</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialog.ui" line="63"/>
+        <source>Diagnostique       </source>
+        <translation>Diagnostic</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialog.ui" line="73"/>
+        <source>Type de prothèse  </source>
+        <translation>Prosthesis type</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialog.ui" line="83"/>
+        <source>Médicament</source>
+        <translation>Medicament</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialog.ui" line="93"/>
+        <source>Antécédents G</source>
+        <translation>Medical &amp;&amp; Dental history 1</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialog.ui" line="103"/>
+        <source>Antécédents L</source>
+        <translation>Medical &amp;&amp; Dental history 2</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialog.ui" line="117"/>
+        <source>&amp;Utilisateurs   </source>
+        <translation>&amp;Users</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialog.ui" line="132"/>
+        <source>Ajoute une ligne à la liste affichée</source>
+        <translation>Adds a row to the list shown</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialog.ui" line="135"/>
+        <source>&amp;Nouvelle ligne</source>
+        <translation>&amp;New row</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialog.ui" line="149"/>
+        <source>Supprime la ligne sélectionnée de la liste affichée</source>
+        <translation>Deletes the selected row of the list shown</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialog.ui" line="152"/>
+        <source>&amp;Supprimer la ligne</source>
+        <translation>&amp;Delete row</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialog.cpp" line="176"/>
+        <source>Supprimer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialog.cpp" line="176"/>
+        <source>Supprimer la ligne « %1 » de la liste ?</source>
+        <translation>Delete the row « %1 » from the list?</translation>
+    </message>
+</context>
+<context>
+    <name>DialogAddUpdatePatient</name>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="17"/>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="34"/>
+        <source> Patient                 </source>
+        <translation> Patient                 </translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="43"/>
+        <source>N° Dossier</source>
+        <translation>File No.</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="70"/>
+        <source>Nom  </source>
+        <translation>Name  </translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="83"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="100"/>
+        <source>Nom et Prénom</source>
+        <translation>Surname and first name</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="107"/>
+        <source>Âge</source>
+        <translation>Age</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="155"/>
+        <source>&amp;Année de nais.</source>
+        <translation>&amp;Year of birth</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="200"/>
+        <source>Année de naissance</source>
+        <translation>Year of birth</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="222"/>
+        <source>Sexe</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="256"/>
+        <source>Tel</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="287"/>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="318"/>
+        <source>Antécédents généraux          </source>
+        <translation>General medical history          </translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="349"/>
+        <source>Antécédents Locaux</source>
+        <translation>Dental history</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="380"/>
+        <source>Autres</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="411"/>
+        <source>Dette </source>
+        <translation>Debt </translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="424"/>
+        <source>SOINS              Frais : </source>
+        <translation>CARE              Fees : </translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="441"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="480"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="519"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="565"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="604"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="643"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="463"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="587"/>
+        <source>Payement : </source>
+        <translation>Paid : </translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="502"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="626"/>
+        <source>Reste : </source>
+        <translation>Balance : </translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="548"/>
+        <source>PROTHESE      Frais : </source>
+        <translation>PROSTHESIS      Fees : </translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="687"/>
+        <source>&amp;Valider</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.ui" line="709"/>
+        <source>A&amp;nnuler</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="81"/>
+        <source>Nouveau patient </source>
+        <translation>New patient </translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="207"/>
+        <source>Avertissement </source>
+        <translation>Warning </translation>
+    </message>
+</context>
+<context>
+    <name>DialogAddUpdateVisite</name>
+    <message>
+        <location filename="../../src/visits/dialogaddupdatevisite.ui" line="12"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="168"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="197"/>
+        <source>Visite</source>
+        <translation>Visit</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogaddupdatevisite.ui" line="23"/>
+        <source>Patient         </source>
+        <translation>Patient         </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogaddupdatevisite.ui" line="28"/>
+        <source>Nom : </source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogaddupdatevisite.ui" line="40"/>
+        <source>Âge</source>
+        <translation>Age</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogaddupdatevisite.ui" line="52"/>
+        <source>Antécédents</source>
+        <translation>Medical history</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogaddupdatevisite.ui" line="72"/>
+        <source>Visite             </source>
+        <translation>Visit             </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogaddupdatevisite.ui" line="79"/>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogaddupdatevisite.ui" line="92"/>
+        <source>Motif</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogaddupdatevisite.ui" line="103"/>
+        <source>Diagnostique</source>
+        <translation>Diagnosis</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogaddupdatevisite.ui" line="114"/>
+        <source>Type </source>
+        <translation>Type </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogaddupdatevisite.ui" line="161"/>
+        <source>&amp;Valider</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogaddupdatevisite.ui" line="168"/>
+        <source>A&amp;nnuler</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="56"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="61"/>
+        <source> ans</source>
+        <translation> years</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="66"/>
+        <source>Nouveau Visite </source>
+        <translation>New Visit </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="75"/>
+        <source>Visite N° </source>
+        <translation>Visit No. </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="169"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="198"/>
+        <source>La visite n&apos;a pas été enregistrée :
+</source>
+        <translation>The visit was not saved:
+</translation>
+    </message>
+</context>
+<context>
+    <name>DialogBackup</name>
+    <message>
+        <location filename="../../src/config/dialogbackup.ui" line="19"/>
+        <location filename="../../src/config/dialogbackup.ui" line="25"/>
+        <source>  Sauvegarde  </source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.ui" line="31"/>
+        <location filename="../../src/config/dialogbackup.cpp" line="33"/>
+        <source>Emplacement</source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.ui" line="41"/>
+        <source>D:\</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.ui" line="48"/>
+        <source>Parcourir...</source>
+        <translation>  Browse  </translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.ui" line="62"/>
+        <source>Créer une copie de sauvegarde</source>
+        <translation>Create backup copy</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.ui" line="98"/>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="60"/>
+        <source> La sauvegarde a été complétée avec succès.</source>
+        <translation>Backups are successful</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFindPatient</name>
+    <message>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="17"/>
+        <source>Rechercher</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="40"/>
+        <source>Patients    </source>
+        <translation>Patients    </translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="48"/>
+        <source>N&amp;om :</source>
+        <translation>N&amp;ame :</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="84"/>
+        <source>Nom du patient</source>
+        <translation>Patient&apos;s name</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="87"/>
+        <source>Recherche d&apos;un nouveau patient</source>
+        <translation>Search for a patient</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="94"/>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="97"/>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="122"/>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="125"/>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="150"/>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="153"/>
+        <source>Ajouter un nouveau patient</source>
+        <translation>Add a new patient</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="100"/>
+        <source>&amp;Nouveau</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="112"/>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="128"/>
+        <source>&amp;Modifier</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="140"/>
+        <source>F10</source>
+        <translation>F10</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="156"/>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="168"/>
+        <source>Del</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogfindpatient.ui" line="240"/>
+        <source>&amp;Fermer   </source>
+        <translation>&amp;Close   </translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogfindpatient.cpp" line="133"/>
+        <source>Avertissement </source>
+        <translation>Warning </translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogfindpatient.cpp" line="129"/>
+        <source>&lt;br&gt;Le nom : </source>
+        <translation>&lt;br&gt;Name : </translation>
+    </message>
+</context>
+<context>
+    <name>DialogPatientRV</name>
+    <message>
+        <location filename="../../src/appointments/dialogpatientrv.ui" line="14"/>
+        <source>Prendre rendez-vous</source>
+        <translation>Book an appointment</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogpatientrv.ui" line="24"/>
+        <source>Rendez-vous     </source>
+        <translation>Appointment</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogpatientrv.ui" line="32"/>
+        <source>Traitement :     </source>
+        <translation>Treatment :     </translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogpatientrv.ui" line="128"/>
+        <source>Détails       </source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogpatientrv.ui" line="172"/>
+        <source>&amp;Valider</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogpatientrv.ui" line="192"/>
+        <source>&amp;Fermer  </source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="85"/>
+        <source>Nouveau Rendez-vous </source>
+        <translation>New appointment</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="77"/>
+        <source>Rendez-vous N° </source>
+        <translation>Appointment No. </translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="124"/>
+        <source> rendez-vous</source>
+        <translation> appointment(s)</translation>
+    </message>
+</context>
+<context>
+    <name>DialogRendezVous</name>
+    <message>
+        <location filename="../../src/appointments/dialogrendezvous.ui" line="14"/>
+        <source>Liste des rendez-vous</source>
+        <translation>Appointments</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogrendezvous.ui" line="24"/>
+        <source>Patient         </source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogrendezvous.ui" line="30"/>
+        <source>Nom : </source>
+        <translation>Name : </translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogrendezvous.ui" line="47"/>
+        <source>Âge</source>
+        <translation>Age</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogrendezvous.ui" line="64"/>
+        <source>Antécédents</source>
+        <translation>Medical history</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogrendezvous.ui" line="92"/>
+        <source>&amp;Rendez-vous  :  </source>
+        <translation>&amp;Appointments  :  </translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogrendezvous.ui" line="115"/>
+        <source>&amp;Nouveau</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogrendezvous.ui" line="132"/>
+        <source>&amp;Modifier</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogrendezvous.ui" line="152"/>
+        <source>&amp;Supprimer   </source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogrendezvous.ui" line="149"/>
+        <source>Supprimer un rendez-vous</source>
+        <translation>Delete an appointment</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogrendezvous.ui" line="209"/>
+        <source>&amp;Fermer </source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogrendezvous.ui" line="122"/>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogrendezvous.ui" line="139"/>
+        <source>F10</source>
+        <translation>F10</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogrendezvous.ui" line="159"/>
+        <source>Del</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogrendezvous.cpp" line="37"/>
+        <source>Rendez-vous pour : </source>
+        <translation>Appointments for : </translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogrendezvous.cpp" line="39"/>
+        <source> ans</source>
+        <translation> years</translation>
+    </message>
+</context>
+<context>
+    <name>DialogTraitement</name>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.ui" line="12"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="320"/>
+        <source>Traitement</source>
+        <translation>Treatment</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.ui" line="22"/>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.ui" line="44"/>
+        <source>Médecin traitant</source>
+        <translation>Treating doctor</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.ui" line="60"/>
+        <source>&amp;Traitement    </source>
+        <translation>&amp;Treatment    </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.ui" line="70"/>
+        <source>&amp;Acte  :   </source>
+        <translation>&amp;Act  :   </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.ui" line="101"/>
+        <source>Frai&amp;s :</source>
+        <translation>&amp;Fee :</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.ui" line="123"/>
+        <source>&amp;Reste :  </source>
+        <translation>&amp;Balance :  </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.ui" line="143"/>
+        <source>Pa&amp;yement</source>
+        <translation>Pa&amp;yment</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.ui" line="178"/>
+        <source> Radio </source>
+        <translation> X-ray </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.ui" line="197"/>
+        <source>Parcourir ...</source>
+        <translation>Browse ...</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.ui" line="214"/>
+        <location filename="../../src/visits/dialogtraitement.ui" line="215"/>
+        <source>Effacer l&apos;image</source>
+        <translation>Clear the image</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.ui" line="230"/>
+        <source>&amp;Ordonnance    </source>
+        <translation>&amp;Prescription    </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.ui" line="234"/>
+        <source>Te&amp;xte : </source>
+        <translation>Te&amp;xt : </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.ui" line="242"/>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.ui" line="244"/>
+        <source>F12</source>
+        <translation>F12</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.ui" line="276"/>
+        <source>&amp;Valider</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.ui" line="283"/>
+        <source>A&amp;nnuler</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="108"/>
+        <source>Visite N </source>
+        <translation>Visit No. </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="108"/>
+        <source> /  Traitement N </source>
+        <translation> /  Treatment No. </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="125"/>
+        <source>Visite N° </source>
+        <translation>Visit No. </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="125"/>
+        <source> /  Nouveau Traitement </source>
+        <translation> /  New Treatment </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="255"/>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="256"/>
+        <source>Images (*.png *.bmp *.jpg *.jpeg)</source>
+        <translation>Images (*.png *.bmp *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="321"/>
+        <source>Le traitement n&apos;a pas été enregistré :
+</source>
+        <translation>The treatment was not saved:
+</translation>
+    </message>
+</context>
+<context>
+    <name>DialogVisite</name>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="9"/>
+        <source>Traitments</source>
+        <translation>Treatments</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="18"/>
+        <source>Patient         </source>
+        <translation>Patient         </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="30"/>
+        <source>Nom : </source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="41"/>
+        <source>Âge</source>
+        <translation>Age</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="52"/>
+        <source>Antécédents</source>
+        <translation>Medical history</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="72"/>
+        <source>Visite           </source>
+        <translation>Visit           </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="78"/>
+        <source>Motif : </source>
+        <translation>Reason: </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="89"/>
+        <source>Diagnostique : </source>
+        <translation>Diagnosis: </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="100"/>
+        <source>Date : </source>
+        <translation>Date: </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="113"/>
+        <source>Type de prothèse : </source>
+        <translation>Prosthesis type: </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="164"/>
+        <source>&amp;Nouveau </source>
+        <translation>&amp;New </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="166"/>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="172"/>
+        <source>&amp;Modifier </source>
+        <translation>&amp;Edit </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="174"/>
+        <source>F10</source>
+        <translation>F10</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="180"/>
+        <source>&amp;Supprimer </source>
+        <translation>&amp;Delete </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="182"/>
+        <source>Del</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="188"/>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.ui" line="209"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="180"/>
+        <source> &amp;Radio      </source>
+        <translation> &amp;X-ray      </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.cpp" line="88"/>
+        <source> ans</source>
+        <translation> years</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.cpp" line="260"/>
+        <source>&lt;br&gt;Acte N° </source>
+        <translation>&lt;br&gt;Treatment No. </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.cpp" line="260"/>
+        <source>&lt;br&gt;Date  </source>
+        <translation>&lt;br&gt;Date  </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.cpp" line="295"/>
+        <source>Radio : </source>
+        <translation>X-ray: </translation>
+    </message>
+</context>
+<context>
+    <name>ImageViewer</name>
+    <message>
+        <location filename="../../src/printing/imageviewer.cpp" line="98"/>
+        <source>&amp;Fichier</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/imageviewer.cpp" line="55"/>
+        <source>&amp;Ouvrir...</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/imageviewer.cpp" line="60"/>
+        <source>&amp;Imprimer...</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/imageviewer.cpp" line="66"/>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/imageviewer.cpp" line="105"/>
+        <source>&amp;Aperçu</source>
+        <translation>preview</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/imageviewer.cpp" line="83"/>
+        <source>&amp;Taille Normal</source>
+        <translation>Normal size</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/imageviewer.cpp" line="89"/>
+        <source>&amp;Taille de la fenêtre</source>
+        <translation>Window size</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/imageviewer.cpp" line="71"/>
+        <source>Zoom &amp;In (25%)</source>
+        <translation>Zoom &amp;In (25%)</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/imageviewer.cpp" line="77"/>
+        <source>Zoom &amp;Out (25%)</source>
+        <translation>Zoom &amp;Out (25%)</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/imageviewer.cpp" line="118"/>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/imageviewer.cpp" line="123"/>
+        <source>Image Viewer</source>
+        <translation>Image Viewer</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/imageviewer.cpp" line="123"/>
+        <source>Cannot load %1.</source>
+        <translation>Cannot load %1.</translation>
+    </message>
+</context>
+<context>
+    <name>LoginUser</name>
+    <message>
+        <location filename="../../src/app/loginuser.ui" line="14"/>
+        <source>Authentification Kelvora</source>
+        <translation>Kelvora Login</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.ui" line="95"/>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.ui" line="225"/>
+        <source>Nom d&apos;utilisateur</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.ui" line="252"/>
+        <source>Mot de passe</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.ui" line="185"/>
+        <source>Utilisateur                                                     </source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.ui" line="135"/>
+        <source>v 1.4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.ui" line="276"/>
+        <source>  Serveur            </source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.ui" line="282"/>
+        <source>Base de données  :  </source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.ui" line="288"/>
+        <source>Sur cette machine </source>
+        <translation>Local machine</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.ui" line="298"/>
+        <source>Sur une autre machine </source>
+        <translation>Distant machine</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.ui" line="314"/>
+        <source>Emplacement: </source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.cpp" line="73"/>
+        <source>
+Nom d&apos;utilisateur non valide ! 		
+ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.cpp" line="88"/>
+        <source>
+Mot de passe n&apos;est pas  valide !  		
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.cpp" line="99"/>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.ui" line="384"/>
+        <source>&amp;Ok</source>
+        <translation>&amp;Ok</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.ui" line="410"/>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.cpp" line="99"/>
+        <source>Database (*.mdb)</source>
+        <translation>Database (*.mdb)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.ui" line="111"/>
+        <source>Kelvora 1.4 - Dental Office Practice Management Software</source>
+        <translation>Kelvora 1.4 - Dental Office Practice Management Software</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="32"/>
+        <source>Kelvora 1.4</source>
+        <translation>Kelvora 1.4</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="74"/>
+        <source>                   Patient                 </source>
+        <translation>                   Patient                 </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="94"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="97"/>
+        <source>Nouveau patient (F1)</source>
+        <translation>New patient (F1)</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="113"/>
+        <source>F1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="126"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="129"/>
+        <source>Recherche (F3)</source>
+        <translation>Search (F3)</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="132"/>
+        <source>&amp;Patient</source>
+        <translation>&amp;Patient</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="139"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1138"/>
+        <source>F3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="146"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="149"/>
+        <source>Dossier patient (F2)</source>
+        <translation>Patient record (F2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="159"/>
+        <source>F2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="178"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="181"/>
+        <source>Nouveau rendez-vous</source>
+        <translation>New appointment</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="184"/>
+        <source>&amp;Rendez-vous</source>
+        <translation>&amp;Appointment</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="197"/>
+        <source>F11</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="300"/>
+        <source>Visites </source>
+        <translation>Visits </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="356"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="359"/>
+        <source>Nouveau visite</source>
+        <translation>New visit</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="362"/>
+        <source>&amp;Nouveau</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="379"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="382"/>
+        <source>Modifier visite</source>
+        <translation>Edit visit</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="385"/>
+        <source>&amp;Modifier</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="402"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="405"/>
+        <source>Suppr</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="408"/>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="449"/>
+        <source> Actes  </source>
+        <translation> Treatments  </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="474"/>
+        <source>        Visites                    </source>
+        <translation>        Visits                    </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="493"/>
+        <source>Toutes les visites         </source>
+        <translation>All visits         </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="573"/>
+        <source>     Tous les Rendez-vous       </source>
+        <translation>     All appointments       </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="579"/>
+        <source>   Tous les Rendez-vous  :  </source>
+        <translation>   All appointments  :  </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="587"/>
+        <source>&amp;Rendez-vous : </source>
+        <translation>&amp;Appointments : </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="607"/>
+        <source>Le</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="639"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="671"/>
+        <source>Imprimer (F12)</source>
+        <translation>Print (F12)</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="642"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="674"/>
+        <source>Imprimer la liste (F12)</source>
+        <translation>Print the list (F12)</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="645"/>
+        <source>&amp;Actualiser</source>
+        <translation>&amp;Refresh</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="658"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="690"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1120"/>
+        <source>F12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="677"/>
+        <source>Im&amp;primer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="735"/>
+        <source>Patient : </source>
+        <translation>Patient : </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="755"/>
+        <source>Marquer : </source>
+        <translation>Mark : </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="774"/>
+        <source>En attente</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="803"/>
+        <source>Présent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="832"/>
+        <source>Absent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="855"/>
+        <source>   Aide          </source>
+        <translation>   Help          </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="885"/>
+        <source>Barre d&apos;outils</source>
+        <translation>Tool bar</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="917"/>
+        <source>Barre de l&apos;utilisateur</source>
+        <translation>User bar</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="950"/>
+        <source>Dossier</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="953"/>
+        <source>       Dossier       </source>
+        <translation>       File       </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="956"/>
+        <source>Visites  (F4)</source>
+        <translation>Visits  (F4)</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="959"/>
+        <source>Visites pour le patient actuel (F4)</source>
+        <translation>Visits of the current patient (F4)</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="962"/>
+        <source>F4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="974"/>
+        <source>Visites</source>
+        <translation>Visits</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="977"/>
+        <source>     Visites    </source>
+        <translation>     Visits    </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="980"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="983"/>
+        <source>Toutes les visites</source>
+        <translation>All visits</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="986"/>
+        <source>F5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="998"/>
+        <source>Planning</source>
+        <translation>Planning</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1001"/>
+        <source>      Planning       </source>
+        <translation>      Planning       </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1004"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1007"/>
+        <source>La liste de tous les rendez-vous (F6)</source>
+        <translation>The list of all appointments (F6)</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1010"/>
+        <source>F6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1019"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1022"/>
+        <source>Comptabilité</source>
+        <translation>Accounting</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1025"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1028"/>
+        <source>Informations de comptabilité (F7)</source>
+        <translation>Accounting information (F7)</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1031"/>
+        <source>F7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1040"/>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1043"/>
+        <source>       Options        </source>
+        <translation>       Options        </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1046"/>
+        <source>Configuration  (F8)</source>
+        <translation>Settings  (F8)</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1049"/>
+        <source>Configuration (F8)</source>
+        <translation>Settings (F8)</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1052"/>
+        <source>F8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1061"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1064"/>
+        <source>Sauvegarde</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1073"/>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1076"/>
+        <source>     Quitter      </source>
+        <translation>     Quit      </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1079"/>
+        <source>Quitter l&apos;application</source>
+        <translation>Quit the application</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1088"/>
+        <source> About</source>
+        <translation> About</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1091"/>
+        <source>      About       </source>
+        <translation>      About       </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1094"/>
+        <source>Contactez moi</source>
+        <translation>Contact me</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1103"/>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1106"/>
+        <source>        Aide       </source>
+        <translation>        Help       </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1109"/>
+        <source>Aide en video</source>
+        <translation>Video help</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1132"/>
+        <source>&amp;RECHERCHE</source>
+        <translation>&amp;SEARCH</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1135"/>
+        <source>   RECHERCHE  </source>
+        <translation>   SEARCH  </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1150"/>
+        <source>Rendez-vous</source>
+        <translation>Appointment</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1153"/>
+        <source>   Rendez-vous  </source>
+        <translation>   Appointment  </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1156"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1159"/>
+        <source>Prendre un rendez-vous</source>
+        <translation>Book an appointment</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1164"/>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1169"/>
+        <source>&amp;Réduire</source>
+        <translation>&amp;Minimize</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/appointmentbook.cpp" line="28"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="163"/>
+        <source>Table de tous les rendez-vous</source>
+        <translation>Table of all appointments</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="162"/>
+        <source>L&apos;utilisateur: </source>
+        <translation>User: </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="246"/>
+        <source>About  Kelvora 1.4</source>
+        <translation>About  Kelvora 1.4</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="248"/>
+        <source>C&apos;est une application de gestion d&apos;un cabinet dentaire</source>
+        <translation>An application that runs a dental office</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="249"/>
+        <source>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — conçu et réalisé par l&apos;équipe Kelvora.&lt;br&gt;Aide et nouvelles : kelvora.example</source>
+        <translation>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — designed and built by the Kelvora team.&lt;br&gt;Help and news: kelvora.example</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/visitlists.cpp" line="196"/>
+        <source>&lt;br&gt;Visite N° </source>
+        <translation>&lt;br&gt;Visit No. </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/visitlists.cpp" line="196"/>
+        <source>&lt;br&gt;Date  </source>
+        <translation>&lt;br&gt;Date  </translation>
+    </message>
+</context>
+<context>
+    <name>TDPreviewDialog</name>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="20"/>
+        <source>Aperçu avant l&apos;impression</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="91"/>
+        <source>Liste des rendez-vous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="92"/>
+        <source>Page: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="223"/>
+        <source>Export PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="325"/>
+        <source>Nom et Prénom</source>
+        <translation>Full Name</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="428"/>
+        <source>Nom </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="455"/>
+        <source>  ans </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="456"/>
+        <source>ORDONNANCE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="475"/>
+        <source>Cabinet dentaire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="479"/>
+        <source>Le </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="479"/>
+        <source>dd-MM-yyyy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="168"/>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="171"/>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="157"/>
+        <source>&amp;Ok</source>
+        <translation>&amp;Ok</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="36"/>
+        <source>Zoom in</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="39"/>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="53"/>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="143"/>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="50"/>
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="64"/>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="71"/>
+        <source>Select Page</source>
+        <translation>Select Page</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="96"/>
+        <source>Previous Page</source>
+        <translation>Previous Page</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="99"/>
+        <source>&lt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="110"/>
+        <source>Type page number here</source>
+        <translation>Type page number here</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="126"/>
+        <source>Next Page</source>
+        <translation>Next Page</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="129"/>
+        <source>&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="140"/>
+        <source>Page Settings</source>
+        <translation>Page Settings</translation>
+    </message>
+    <message>
+        <location filename="../../src/printing/tdpreviewdialog.ui" line="154"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="134"/>
+        <source>Print Document</source>
+        <translation>Print Document</translation>
+    </message>
+</context>
+<context>
+    <name>sumFormDialog</name>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.ui" line="17"/>
+        <source>Comptabilité</source>
+        <translation>Accounting</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.ui" line="27"/>
+        <source>Par jour                </source>
+        <translation>Per day</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.ui" line="162"/>
+        <source>Par patient         </source>
+        <translation>Per patient</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.ui" line="35"/>
+        <source>Entre :  </source>
+        <translation>Between: </translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.ui" line="52"/>
+        <source>et : </source>
+        <translation>and: </translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.ui" line="69"/>
+        <source>Frais : </source>
+        <translation>Fees: </translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.ui" line="80"/>
+        <location filename="../../src/accounting/sumformdialog.ui" line="98"/>
+        <location filename="../../src/accounting/sumformdialog.ui" line="126"/>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.ui" line="87"/>
+        <source>Payement : </source>
+        <translation>Payments: </translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.ui" line="115"/>
+        <source>Reste : </source>
+        <translation>Balance: </translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.ui" line="200"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The look shared by the windows: the office's font family and the way dates are shown.
+namespace look {
+
+// The family of the office's fonts (the forms name it too).
+inline constexpr char fontFamily[] = "Times New Roman";
+
+// Dates in the lists and fields, with the day's name.
+inline constexpr char dateTimeFormat[] = "dddd dd-MM-yyyy HH:mm";
+
+// A style sheet's font rule in that family, for example: font: 14pt "Times New Roman";
+inline QString fontRule(int points) {
+    return QStringLiteral("font: %1pt \"%2\";").arg(points).arg(QLatin1String(fontFamily));
+}
+
+} // namespace look

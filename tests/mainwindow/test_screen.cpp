@@ -1,0 +1,105 @@
+#include "mainwindowfixture.h"
+
+#include "app/settingskeys.h"
+#include "visits/dialogvisite.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTranslator>
+
+using namespace mainwindowtest;
+
+// What an office meets on its laptop's screen (1280 x 800), in English and by keyboard.
+class TestScreen : public QObject {
+    Q_OBJECT
+
+private:
+    static QStringList shownTitles(QTableView* view) {
+        QStringList titles;
+        for (int c = 0; c < view->model()->columnCount(); ++c)
+            if (!view->isColumnHidden(c))
+                titles << view->model()->headerData(c, Qt::Horizontal).toString();
+        return titles;
+    }
+
+private slots:
+    void windowFitsTheScreenEvenFromALargerOne() {
+        Office office;
+        {
+            // A geometry kept on a large screen, partly beyond this one.
+            MainWindow large(office.doctor, QSqlDatabase::database());
+            large.setGeometry(900, 500, 1900, 1000);
+            QSettings(settingskeys::windowOrganization, settingskeys::windowApplication)
+                .setValue(settingskeys::mainWindowGeometry, large.saveGeometry());
+        }
+        auto window = openMainWindow(office.doctor);
+        const QRect area = window->screen()->availableGeometry();
+        QVERIFY2(
+            area.contains(window->frameGeometry()),
+            qPrintable(
+                QString("%1,%2 %3x%4").arg(window->x()).arg(window->y()).arg(window->width()).arg(window->height())));
+        // The patient page keeps a usable visit search at the smallest size.
+        window->resize(window->minimumSize());
+        QTRY_VERIFY(visitSearchLine(window.get())->width() >= 120);
+    }
+
+    void englishTitlesAndBalancesThatFollowTheActs() {
+        Office office;
+        auto window = openMainWindow(office.doctor);
+        MainWindow* w = window.get();
+        QTranslator english;
+        QVERIFY(english.load(":/kelvora_en.qm"));
+        QApplication::installTranslator(&english);
+        auto* all = child<QTableView>(w, "parVisiteTableView");
+        QTRY_COMPARE(shownTitles(all), QStringList({"Name", "Date", "Type", "Reason", "Diagnosis", "Prosthesis type",
+                                                    "Balance", "Visit No."}));
+        QCOMPARE(shownTitles(child<QTableView>(w, "tousRendezvousTableView")),
+                 QStringList({"Date", "Name", "State", "Planned treatment", "Doctor"}));
+        for (int page = 0; page < 3; ++page) {
+            child<QTabWidget>(w, "tabWidget_2")->setCurrentIndex(page);
+            testsupport::grabToFile(w, QStringLiteral("screen_english_page%1").arg(page));
+        }
+        child<QTabWidget>(w, "tabWidget_2")->setCurrentIndex(0);
+
+        // The panel changed an act: the balances of every visit follow, without a search typed.
+        const QString before = cellText(all, 0, "Reste");
+        office.files.exec("update Traitements set Payement = 0");
+        emit w->findChild<DialogVisite*>()->refreshVisit();
+        QVERIFY(cellText(all, 0, "Reste") != before);
+
+        QApplication::removeTranslator(&english);
+        QTRY_COMPARE(shownTitles(child<QTableView>(w, "tousRendezvousTableView")),
+                     QStringList({"Date", "Nom", "État", "Acte prévu", "Médecin"}));
+    }
+
+    void returnOnTheDeletionQuestionDeletesNothing() {
+        Office office;
+        auto window = openMainWindow(office.doctor);
+        auto* visits = child<QTableView>(window.get(), "tableViewVisite");
+        const int before = visits->model()->rowCount();
+        testsupport::ModalAnswer answer([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+        QTest::keyClick(child<QPushButton>(window.get(), "btnSuppVisite"), Qt::Key_Space);
+        QVERIFY(answer.answered());
+        QCOMPARE(visits->model()->rowCount(), before);
+        QCOMPARE(office.files.value("select count(*) from Visites").toInt(), 4);
+    }
+
+    void radiographTitleForgetsTheFormerAct() {
+        Office office;
+        auto window = openMainWindow(office.doctor);
+        auto* panel = window->findChild<DialogVisite*>();
+        auto* group = panel->findChild<QGroupBox*>(QStringLiteral("groupBox"));
+        clickRow(panel->findChild<QTableView*>(QStringLiteral("tableViewTraitement")), 0);
+        QTRY_VERIFY(group->title().startsWith("Radio : "));
+        panel->clearVisite();
+        QCOMPARE(group->title(), QString(" &Radio      "));
+    }
+};
+
+KELVORA_TEST(TestScreen)
+#include "test_screen.moc"
