@@ -319,12 +319,12 @@
         <translation>&amp;Delete row</translation>
     </message>
     <message>
-        <location filename="../../src/config/dialog.cpp" line="176"/>
+        <location filename="../../src/config/dialog.cpp" line="164"/>
         <source>Supprimer</source>
         <translation>Delete</translation>
     </message>
     <message>
-        <location filename="../../src/config/dialog.cpp" line="176"/>
+        <location filename="../../src/config/dialog.cpp" line="164"/>
         <source>Supprimer la ligne « %1 » de la liste ?</source>
         <translation>Delete the row « %1 » from the list?</translation>
     </message>
@@ -450,22 +450,26 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="81"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="83"/>
         <source>Nouveau patient </source>
         <translation>New patient </translation>
     </message>
     <message>
-        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="207"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="238"/>
         <source>Avertissement </source>
         <translation>Warning </translation>
+    </message>
+    <message>
+        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="239"/>
+        <source>Un autre poste a supprimé ce patient : il ne peut plus être enregistré.</source>
+        <translation>Another workstation deleted this patient: it can no longer be saved.</translation>
     </message>
 </context>
 <context>
     <name>DialogAddUpdateVisite</name>
     <message>
         <location filename="../../src/visits/dialogaddupdatevisite.ui" line="12"/>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="168"/>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="197"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="181"/>
         <source>Visite</source>
         <translation>Visit</translation>
     </message>
@@ -525,28 +529,25 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="56"/>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="61"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="57"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="62"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="66"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="67"/>
         <source>Nouveau Visite </source>
         <translation>New Visit </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="75"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="88"/>
         <source>Visite N° </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="169"/>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="198"/>
-        <source>La visite n&apos;a pas été enregistrée :
-</source>
-        <translation>The visit was not saved:
-</translation>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="182"/>
+        <source>Un autre poste a supprimé cette visite : elle ne peut plus être enregistrée.</source>
+        <translation>Another workstation deleted this visit: it can no longer be saved.</translation>
     </message>
 </context>
 <context>
@@ -559,7 +560,7 @@
     </message>
     <message>
         <location filename="../../src/config/dialogbackup.ui" line="31"/>
-        <location filename="../../src/config/dialogbackup.cpp" line="33"/>
+        <location filename="../../src/config/dialogbackup.cpp" line="35"/>
         <source>Emplacement</source>
         <translation>Path</translation>
     </message>
@@ -584,7 +585,7 @@
         <translation>Ok</translation>
     </message>
     <message>
-        <location filename="../../src/config/dialogbackup.cpp" line="60"/>
+        <location filename="../../src/config/dialogbackup.cpp" line="62"/>
         <source> La sauvegarde a été complétée avec succès.</source>
         <translation>Backups are successful</translation>
     </message>
@@ -662,12 +663,7 @@
         <translation>&amp;Close   </translation>
     </message>
     <message>
-        <location filename="../../src/patients/dialogfindpatient.cpp" line="133"/>
-        <source>Avertissement </source>
-        <translation>Warning </translation>
-    </message>
-    <message>
-        <location filename="../../src/patients/dialogfindpatient.cpp" line="129"/>
+        <location filename="../../src/patients/dialogfindpatient.cpp" line="142"/>
         <source>&lt;br&gt;Le nom : </source>
         <translation>&lt;br&gt;Name : </translation>
     </message>
@@ -705,19 +701,29 @@
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="85"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="94"/>
         <source>Nouveau Rendez-vous </source>
         <translation>New appointment</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="77"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="90"/>
         <source>Rendez-vous N° </source>
         <translation>Appointment No. </translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="124"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="133"/>
         <source> rendez-vous</source>
         <translation> appointment(s)</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="169"/>
+        <source>Avertissement </source>
+        <translation>Warning </translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="170"/>
+        <source>Un autre poste a supprimé ce rendez-vous : il ne peut plus être enregistré.</source>
+        <translation>Another workstation deleted this appointment: it can no longer be saved.</translation>
     </message>
 </context>
 <context>
@@ -793,12 +799,12 @@
         <translation>Del</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogrendezvous.cpp" line="37"/>
+        <location filename="../../src/appointments/dialogrendezvous.cpp" line="39"/>
         <source>Rendez-vous pour : </source>
         <translation>Appointments for : </translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogrendezvous.cpp" line="39"/>
+        <location filename="../../src/appointments/dialogrendezvous.cpp" line="41"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
@@ -807,7 +813,7 @@
     <name>DialogTraitement</name>
     <message>
         <location filename="../../src/visits/dialogtraitement.ui" line="12"/>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="320"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="354"/>
         <source>Traitement</source>
         <translation>Treatment</translation>
     </message>
@@ -893,41 +899,39 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="108"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="109"/>
         <source>Visite N </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="108"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="109"/>
         <source> /  Traitement N </source>
         <translation> /  Treatment No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="125"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="120"/>
         <source>Visite N° </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="125"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="120"/>
         <source> /  Nouveau Traitement </source>
         <translation> /  New Treatment </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="255"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="249"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="256"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="250"/>
         <source>Images (*.png *.bmp *.jpg *.jpeg)</source>
         <translation>Images (*.png *.bmp *.jpg *.jpeg)</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="321"/>
-        <source>Le traitement n&apos;a pas été enregistré :
-</source>
-        <translation>The treatment was not saved:
-</translation>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="355"/>
+        <source>Un autre poste a supprimé ce traitement : il ne peut plus être enregistré.</source>
+        <translation>Another workstation deleted this treatment: it can no longer be saved.</translation>
     </message>
 </context>
 <context>
@@ -1019,27 +1023,27 @@
     </message>
     <message>
         <location filename="../../src/visits/dialogvisite.ui" line="209"/>
-        <location filename="../../src/visits/dialogvisite.cpp" line="180"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="179"/>
         <source> &amp;Radio      </source>
         <translation> &amp;X-ray      </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="88"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="87"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="260"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="259"/>
         <source>&lt;br&gt;Acte N° </source>
         <translation>&lt;br&gt;Treatment No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="260"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="259"/>
         <source>&lt;br&gt;Date  </source>
         <translation>&lt;br&gt;Date  </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="295"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="297"/>
         <source>Radio : </source>
         <translation>X-ray: </translation>
     </message>
@@ -1165,21 +1169,21 @@
         <translation>Path</translation>
     </message>
     <message>
-        <location filename="../../src/app/loginuser.cpp" line="73"/>
+        <location filename="../../src/app/loginuser.cpp" line="75"/>
         <source>
 Nom d&apos;utilisateur non valide ! 		
  </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/app/loginuser.cpp" line="88"/>
+        <location filename="../../src/app/loginuser.cpp" line="94"/>
         <source>
 Mot de passe n&apos;est pas  valide !  		
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/app/loginuser.cpp" line="99"/>
+        <location filename="../../src/app/loginuser.cpp" line="105"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
@@ -1194,7 +1198,7 @@ Mot de passe n&apos;est pas  valide !
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/app/loginuser.cpp" line="99"/>
+        <location filename="../../src/app/loginuser.cpp" line="105"/>
         <source>Database (*.mdb)</source>
         <translation>Database (*.mdb)</translation>
     </message>
@@ -1610,40 +1614,83 @@ Mot de passe n&apos;est pas  valide !
         <translation>&amp;Minimize</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/appointmentbook.cpp" line="28"/>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="163"/>
+        <location filename="../../src/mainwindow/appointmentbook.cpp" line="31"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="165"/>
         <source>Table de tous les rendez-vous</source>
         <translation>Table of all appointments</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="162"/>
+        <location filename="../../src/mainwindow/appointmentbook.cpp" line="143"/>
+        <source>Avertissement </source>
+        <translation>Warning </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/appointmentbook.cpp" line="144"/>
+        <source>Un autre poste a changé ce rendez-vous entre-temps : la liste montre maintenant son état enregistré.</source>
+        <translation>Another workstation changed this appointment meanwhile: the list now shows its stored state.</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="164"/>
         <source>L&apos;utilisateur: </source>
         <translation>User: </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="246"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="248"/>
         <source>About  Kelvora 1.4</source>
         <translation>About  Kelvora 1.4</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="248"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="250"/>
         <source>C&apos;est une application de gestion d&apos;un cabinet dentaire</source>
         <translation>An application that runs a dental office</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="249"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="251"/>
         <source>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — conçu et réalisé par l&apos;équipe Kelvora.&lt;br&gt;Aide et nouvelles : kelvora.example</source>
         <translation>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — designed and built by the Kelvora team.&lt;br&gt;Help and news: kelvora.example</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/visitlists.cpp" line="196"/>
+        <location filename="../../src/mainwindow/visitlists.cpp" line="198"/>
         <source>&lt;br&gt;Visite N° </source>
         <translation>&lt;br&gt;Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/visitlists.cpp" line="196"/>
+        <location filename="../../src/mainwindow/visitlists.cpp" line="198"/>
         <source>&lt;br&gt;Date  </source>
         <translation>&lt;br&gt;Date  </translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <location filename="../../src/widgets/savefailure.cpp" line="11"/>
+        <source>La base de données est utilisée par un autre poste. Réessayez dans un instant.</source>
+        <translation>The database is being used by another workstation. Please try again in a moment.</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/savefailure.cpp" line="15"/>
+        <source>Avertissement </source>
+        <translation>Warning </translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/savefailure.cpp" line="32"/>
+        <source>Un autre poste a modifié ces données depuis que vous les avez ouvertes. Ce qui est enregistré est maintenant affiché, et ce que vous avez saisi est conservé : enregistrez de nouveau pour l&apos;écrire.</source>
+        <translation>Another workstation changed this record since you opened it. What is stored is now shown, and what you typed is kept: save again to write it.</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/savefailure.cpp" line="36"/>
+        <source>Enregistré par l&apos;autre poste, remplacé par votre saisie :</source>
+        <translation>Stored by the other workstation, replaced by what you typed:</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/savefailure.cpp" line="40"/>
+        <source>L&apos;enregistrement a échoué : rien n&apos;a été écrit. Réessayez.</source>
+        <translation>Saving failed: nothing was written. Please try again.</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/savefailure.cpp" line="55"/>
+        <source>La suppression a échoué : rien n&apos;a été supprimé. Réessayez.</source>
+        <translation>Deleting failed: nothing was deleted. Please try again.</translation>
     </message>
 </context>
 <context>

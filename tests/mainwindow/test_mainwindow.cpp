@@ -109,7 +109,7 @@ private slots:
         // The fee columns stay hidden on the prosthesis list too.
         QTest::keyClick(child<QComboBox>(w, "comboBox"), Qt::Key_Down);
         QCOMPARE(shownColumns(child<QTableView>(w, "tableViewVisite")),
-                 QStringList({"VisiteNum", "VDate", "Type", "Motif", "TypeProthese", "Reste"}));
+                 QStringList({"VisiteNum", "VDate", "Type", "Motif", "TypeProthese"}));
     }
 
     // The window as the office sees it, in the program's own style: the tool bar takes its gradient.

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include "data/listmodel.h"
 #include <QSqlTableModel>
 #include <QStandardItemModel>
 #include <QTableView>

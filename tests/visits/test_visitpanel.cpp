@@ -16,7 +16,7 @@
 #include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlTableModel>
+#include "data/listmodel.h"
 #include <QTableView>
 
 using namespace officefixture;
@@ -32,7 +32,7 @@ private:
 
     // The acts shown, in table order, by their Acte column.
     static QStringList actes(DialogVisite& panel) {
-        auto* model = qobject_cast<QSqlTableModel*>(table(panel)->model());
+        auto* model = qobject_cast<ListModel*>(table(panel)->model());
         QStringList list;
         for (int row = 0; row < model->rowCount(); ++row)
             list << model->index(row, model->fieldIndex("Acte")).data().toString();
@@ -41,7 +41,7 @@ private:
 
     static void clickRow(DialogVisite& panel, int row) {
         QTableView* view = table(panel);
-        const int column = qobject_cast<QSqlTableModel*>(view->model())->fieldIndex("Acte");
+        const int column = qobject_cast<ListModel*>(view->model())->fieldIndex("Acte");
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                           view->visualRect(view->model()->index(row, column)).center());
     }
@@ -70,7 +70,7 @@ private slots:
         QVERIFY(!child<QPushButton>(&panel, "btnCloseTraitement")->isVisible());
         // Sorted by date, this visit's acts only, the technical columns hidden.
         QCOMPARE(actes(panel), QStringList({"Détartrage", "Extraction", "Soin d'urgence"}));
-        auto* model = qobject_cast<QSqlTableModel*>(table(panel)->model());
+        auto* model = qobject_cast<ListModel*>(table(panel)->model());
         for (const char* hidden : {"visite_id", "id", "medcin_id", "Radio"})
             QVERIFY(table(panel)->isColumnHidden(model->fieldIndex(hidden)));
         QVERIFY(!table(panel)->isColumnHidden(model->fieldIndex("Acte")));
