@@ -1,5 +1,7 @@
 #include "data/database.h"
 
+#include "data/server.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -46,6 +48,8 @@ QSqlDatabase addDefaultConnection() {
 
 bool open(QSqlDatabase& db) {
     const QString path = pathFromConnectionString(db.databaseName());
+    if (server::isLocation(path))
+        return server::open(db, path);
     const QString problem = checkFile(path);
     if (!problem.isEmpty()) {
         qCWarning(lcDatabase).noquote() << "Cannot open the database:" << problem;
@@ -68,7 +72,7 @@ QString openFilePath() {
     if (!QSqlDatabase::contains(QSqlDatabase::defaultConnection))
         return {};
     const QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
-    return db.isOpen() ? db.databaseName() : QString();
+    return db.isOpen() && !server::isServer(db) ? db.databaseName() : QString();
 }
 
 void closeDefaultConnection() {
