@@ -6,6 +6,8 @@
 -- The functions and operators at the end teach the server the dialect of the windows' statements; they are
 -- found before the built-in ones because each session puts pg_catalog after public in its search path.
 
+-- Indexes keep empty values first, where the office file sorts them (see the ordering of the adapter).
+
 -- Names compared without regard to letter case, as in the office file.
 CREATE COLLATION nocase (provider = icu, locale = 'und-u-ks-level2', deterministic = false);
 
@@ -22,7 +24,7 @@ CREATE TABLE Patients (
     Autres text,
     n°dossier text
 );
-CREATE INDEX idx_patients_nom ON Patients(Nom);
+CREATE INDEX idx_patients_nom ON Patients(Nom NULLS FIRST);
 
 CREATE TABLE Visites (
     VisiteNum serial PRIMARY KEY,
@@ -33,8 +35,8 @@ CREATE TABLE Visites (
     Diagnostique text,
     TypeProthese text
 );
-CREATE INDEX idx_visites_patient ON Visites(PatientNum, Type);
-CREATE INDEX idx_visites_vdate ON Visites(VDate);
+CREATE INDEX idx_visites_patient ON Visites(PatientNum NULLS FIRST, Type NULLS FIRST);
+CREATE INDEX idx_visites_vdate ON Visites(VDate NULLS FIRST);
 
 CREATE TABLE Traitements (
     id serial PRIMARY KEY,
@@ -50,9 +52,9 @@ CREATE TABLE Traitements (
     Radio bytea,
     format text DEFAULT 'PNG'
 );
-CREATE INDEX idx_traitements_visite ON Traitements(visite_id);
-CREATE INDEX idx_traitements_vdate ON Traitements(VDate);
-CREATE INDEX idx_traitements_medecin ON Traitements(Medcin_id);
+CREATE INDEX idx_traitements_visite ON Traitements(visite_id NULLS FIRST);
+CREATE INDEX idx_traitements_vdate ON Traitements(VDate NULLS FIRST);
+CREATE INDEX idx_traitements_medecin ON Traitements(Medcin_id NULLS FIRST);
 
 CREATE TABLE Rendezvous (
     RVNum serial PRIMARY KEY,
@@ -62,8 +64,8 @@ CREATE TABLE Rendezvous (
     traitement text,
     Etat text DEFAULT 'En attente'
 );
-CREATE INDEX idx_rendezvous_patient ON Rendezvous(PatientNum);
-CREATE INDEX idx_rendezvous_rvdate ON Rendezvous(RVDate);
+CREATE INDEX idx_rendezvous_patient ON Rendezvous(PatientNum NULLS FIRST);
+CREATE INDEX idx_rendezvous_rvdate ON Rendezvous(RVDate NULLS FIRST);
 
 CREATE TABLE "user" (
     id serial PRIMARY KEY,
@@ -74,7 +76,7 @@ CREATE TABLE "user" (
     Adresse text,
     OrdonnancePied text
 );
-CREATE INDEX idx_user_name ON "user"(Name);
+CREATE INDEX idx_user_name ON "user"(Name NULLS FIRST);
 
 CREATE TABLE acte (
     id serial PRIMARY KEY,
@@ -83,7 +85,7 @@ CREATE TABLE acte (
     Frais integer DEFAULT 0,
     FraisProthese integer DEFAULT 0
 );
-CREATE INDEX idx_acte_acte ON acte(Acte);
+CREATE INDEX idx_acte_acte ON acte(Acte NULLS FIRST);
 CREATE TABLE Motif (id serial PRIMARY KEY, Code text, motif text);
 CREATE TABLE Diagnostique (id serial PRIMARY KEY, Code text, diagnostique text);
 CREATE TABLE TypeProthese (id serial PRIMARY KEY, Code text, TypeProthese text);
@@ -213,3 +215,24 @@ CREATE OPERATOR !~~ (LEFTARG = text, RIGHTARG = text, FUNCTION = kelvora_not_lik
 CREATE OPERATOR !~~ (LEFTARG = timestamp, RIGHTARG = text, FUNCTION = kelvora_not_like, NEGATOR = ~~);
 CREATE OPERATOR !~~ (LEFTARG = date, RIGHTARG = text, FUNCTION = kelvora_not_like, NEGATOR = ~~);
 CREATE OPERATOR !~~ (LEFTARG = bigint, RIGHTARG = text, FUNCTION = kelvora_not_like, NEGATOR = ~~);
+
+-- A few more of the office file's functions, and date-times joined to texts in the form it stores them.
+CREATE FUNCTION ifnull(value anycompatible, otherwise anycompatible) RETURNS anycompatible LANGUAGE sql IMMUTABLE
+    PARALLEL SAFE AS $$ SELECT coalesce(value, otherwise) $$;
+CREATE FUNCTION kelvora_concat(list text, value text) RETURNS text LANGUAGE sql IMMUTABLE PARALLEL SAFE AS
+    $$ SELECT CASE WHEN list IS NULL THEN value WHEN value IS NULL THEN list ELSE list || ',' || value END $$;
+CREATE AGGREGATE group_concat(text) (SFUNC = kelvora_concat, STYPE = text);
+CREATE FUNCTION kelvora_text(value timestamp) RETURNS text LANGUAGE sql IMMUTABLE PARALLEL SAFE AS
+    $$ SELECT to_char(value, 'YYYY-MM-DD"T"HH24:MI:SS') $$;
+CREATE FUNCTION kelvora_concat_time(value timestamp, suffix text) RETURNS text LANGUAGE sql IMMUTABLE PARALLEL SAFE
+    AS $$ SELECT kelvora_text(value) OPERATOR(pg_catalog.||) suffix $$;
+CREATE FUNCTION kelvora_concat_time(prefix text, value timestamp) RETURNS text LANGUAGE sql IMMUTABLE PARALLEL SAFE
+    AS $$ SELECT prefix OPERATOR(pg_catalog.||) kelvora_text(value) $$;
+CREATE FUNCTION kelvora_concat_day(value date, suffix text) RETURNS text LANGUAGE sql IMMUTABLE PARALLEL SAFE
+    AS $$ SELECT to_char(value, 'YYYY-MM-DD') OPERATOR(pg_catalog.||) suffix $$;
+CREATE FUNCTION kelvora_concat_day(prefix text, value date) RETURNS text LANGUAGE sql IMMUTABLE PARALLEL SAFE
+    AS $$ SELECT prefix OPERATOR(pg_catalog.||) to_char(value, 'YYYY-MM-DD') $$;
+CREATE OPERATOR || (LEFTARG = date, RIGHTARG = text, FUNCTION = kelvora_concat_day);
+CREATE OPERATOR || (LEFTARG = text, RIGHTARG = date, FUNCTION = kelvora_concat_day);
+CREATE OPERATOR || (LEFTARG = timestamp, RIGHTARG = text, FUNCTION = kelvora_concat_time);
+CREATE OPERATOR || (LEFTARG = text, RIGHTARG = timestamp, FUNCTION = kelvora_concat_time);

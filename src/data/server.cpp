@@ -178,8 +178,18 @@ QString adapted(const QString& statement) {
     QString out;
     out.reserve(statement.size() + 16);
     const Token* previousSolid = nullptr;
+    // The office file sorts empty values first in ascending order and last in descending order.
+    int depth = 0;
+    int orderDepth = -1;
+    bool orderItemOpen = false;
+    auto closeOrderItem = [&] {
+        if (orderItemOpen)
+            out += QStringLiteral(" NULLS FIRST");
+        orderItemOpen = false;
+    };
     for (int i = 0; i < list.size(); ++i) {
         const Token& token = list.at(i);
+        const bool inOrder = orderDepth >= 0 && depth == orderDepth;
         switch (token.kind) {
         case Token::QuotedName:
             out += serverName(
@@ -193,6 +203,13 @@ QString adapted(const QString& statement) {
             const int next = nextSolid(list, i + 1);
             const bool afterDot =
                 previousSolid && previousSolid->kind == Token::Other && previousSolid->text == QLatin1String(".");
+            if (inOrder &&
+                (lower == QLatin1String("limit") || lower == QLatin1String("offset") ||
+                 lower == QLatin1String("fetch") || lower == QLatin1String("for") || lower == QLatin1String("union") ||
+                 lower == QLatin1String("except") || lower == QLatin1String("intersect"))) {
+                closeOrderItem();
+                orderDepth = -1;
+            }
             if (lower == QLatin1String("user") && !afterDot) {
                 out += QStringLiteral("\"user\"");
             } else if (lower == QLatin1String("is") && next >= 0 &&
@@ -209,6 +226,18 @@ QString adapted(const QString& statement) {
                 }
             } else {
                 out += token.text;
+                if (inOrder && orderItemOpen && (lower == QLatin1String("asc") || lower == QLatin1String("desc"))) {
+                    out +=
+                        lower == QLatin1String("asc") ? QStringLiteral(" NULLS FIRST") : QStringLiteral(" NULLS LAST");
+                    orderItemOpen = false;
+                } else if (inOrder && lower == QLatin1String("nulls")) {
+                    orderItemOpen = false;
+                } else if (lower == QLatin1String("by") && previousSolid && previousSolid->kind == Token::Word &&
+                           previousSolid->text.compare(QLatin1String("order"), Qt::CaseInsensitive) == 0) {
+                    closeOrderItem();
+                    orderDepth = depth;
+                    orderItemOpen = true;
+                }
             }
             break;
         }
@@ -219,6 +248,21 @@ QString adapted(const QString& statement) {
                 out += QLatin1Char('.');
                 break;
             }
+            if (token.text == QLatin1String("(")) {
+                ++depth;
+            } else if (token.text == QLatin1String(")")) {
+                if (inOrder) {
+                    closeOrderItem();
+                    orderDepth = -1;
+                }
+                --depth;
+            } else if (inOrder && token.text == QLatin1String(",")) {
+                closeOrderItem();
+                orderItemOpen = true;
+            } else if (inOrder && token.text == QLatin1String(";")) {
+                closeOrderItem();
+                orderDepth = -1;
+            }
             out += token.text;
             break;
         default:
@@ -228,6 +272,7 @@ QString adapted(const QString& statement) {
         if (token.kind != Token::Space)
             previousSolid = &token;
     }
+    closeOrderItem();
     return out;
 }
 
@@ -272,10 +317,8 @@ QString createSchema(const QSqlDatabase& db) {
     const QString sql = schemaText();
     if (sql.isEmpty())
         return QStringLiteral("the schema is missing from the program");
-    const QString problem = execScript(db, QStringLiteral("BEGIN;\n") + sql + QStringLiteral("\nCOMMIT;"));
-    if (!problem.isEmpty())
-        execScript(db, QStringLiteral("ROLLBACK"));
-    return problem;
+    // The statements of one script run as one transaction, or within the caller's.
+    return execScript(db, sql);
 }
 
 } // namespace server

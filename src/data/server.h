@@ -37,8 +37,8 @@ QSqlDatabase addConnection(const QString& connectionName, const QString& locatio
 bool isServer(const QSqlDatabase& db);
 
 // The statement in the server's dialect: [Name] and "Name" become the server's lower-case names, [T]![C]
-// becomes [T].[C], user names the users table, "a IS b" compares null-safely, and the office file's
-// engine settings (PRAGMA) have no meaning here.
+// becomes [T].[C], user names the users table, "a IS b" compares null-safely, orderings put empty values
+// where the office file puts them, and the office file's engine settings (PRAGMA) have no meaning here.
 QString adapted(const QString& statement);
 
 // Runs SQL text (several statements allowed) as it stands, without adapting it; returns the error or an

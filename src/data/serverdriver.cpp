@@ -78,6 +78,7 @@ QString asciiLower(QString text) {
 struct Spellings {
     QHash<QString, QHash<QString, QString>> byRelation;
     QHash<QString, QString> anywhere;
+    QHash<QString, QString> keys; // the first column of each table
 };
 
 const Spellings& spellings() {
@@ -97,6 +98,8 @@ const Spellings& spellings() {
                 const QString column =
                     QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(relations, 1)));
                 s.byRelation[relation].insert(asciiLower(column), column);
+                if (!s.keys.contains(relation))
+                    s.keys.insert(relation, asciiLower(column));
                 if (!s.anywhere.contains(asciiLower(column)))
                     s.anywhere.insert(asciiLower(column), column);
             }
@@ -135,6 +138,25 @@ QString firstRelation(const QString& statement) {
     return match.hasMatch() ? asciiLower(match.captured(1)) : QString();
 }
 
+// An insert into an office table gives back the key of the row it wrote, as the office file tells it: not
+// the last number drawn in the session, which a trigger's own insert would have moved on.
+QString withReturnedKey(const QString& statement) {
+    static const QRegularExpression insert(QStringLiteral("^\\s*insert\\s+into\\s+\"?([\\w°]+)\"?"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression returning(QStringLiteral("\\breturning\\b"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = insert.match(statement);
+    if (!match.hasMatch() || statement.contains(returning))
+        return {};
+    const QString key = spellings().keys.value(asciiLower(match.captured(1)));
+    if (key.isEmpty())
+        return {};
+    QString text = statement.trimmed();
+    while (text.endsWith(QLatin1Char(';')))
+        text.chop(1);
+    return text + QStringLiteral(" RETURNING \"%1\"").arg(key);
+}
+
 // A result that adapts each statement and runs it on the wrapped driver's result, mirroring its position,
 // activity and error so that the query reading it sees them.
 class Result : public QSqlResult {
@@ -169,23 +191,10 @@ protected:
         (in->*&Access::setNumericalPrecisionPolicy)(policy);
     }
 
-    bool reset(const QString& statement) override {
-        const QString text = adapted(statement);
-        QSqlResult::setQuery(text);
-        relation = firstRelation(text);
-        return synced((in->*&Access::reset)(text));
-    }
-    bool prepare(const QString& statement) override {
-        const QString text = adapted(statement);
-        QSqlResult::setQuery(text);
-        relation = firstRelation(text);
-        return synced((in->*&Access::prepare)(text));
-    }
+    bool reset(const QString& statement) override { return ran((in->*&Access::reset)(serverText(statement))); }
+    bool prepare(const QString& statement) override { return synced((in->*&Access::prepare)(serverText(statement))); }
     bool savePrepare(const QString& statement) override {
-        const QString text = adapted(statement);
-        QSqlResult::setQuery(text);
-        relation = firstRelation(text);
-        return synced((in->*&Access::savePrepare)(text));
+        return synced((in->*&Access::savePrepare)(serverText(statement)));
     }
     void bindValue(int pos, const QVariant& value, QSql::ParamType type) override {
         QSqlResult::bindValue(pos, value, type);
@@ -195,7 +204,7 @@ protected:
         QSqlResult::bindValue(name, value, type);
         (in->*bindNamed)(name, value, type);
     }
-    bool exec() override { return synced((in->*&Access::exec)()); }
+    bool exec() override { return ran((in->*&Access::exec)()); }
     bool execBatch(bool arrayBind) override { return synced((in->*&Access::execBatch)(arrayBind)); }
     bool nextResult() override { return synced((in->*&Access::nextResult)()); }
 
@@ -219,11 +228,37 @@ protected:
     int size() override { return (in->*&Access::size)(); }
     int numRowsAffected() override { return (in->*&Access::numRowsAffected)(); }
     QSqlRecord record() const override { return spelled((in->*&Access::record)(), relation); }
-    QVariant lastInsertId() const override { return (in->*&Access::lastInsertId)(); }
+    QVariant lastInsertId() const override {
+        return insertedKey.isValid() ? insertedKey : (in->*&Access::lastInsertId)();
+    }
     void detachFromResultSet() override { (in->*&Access::detachFromResultSet)(); }
     void virtual_hook(int id, void* data) override { (in->*&Access::virtual_hook)(id, data); }
 
 private:
+    QString serverText(const QString& statement) {
+        QString text = adapted(statement);
+        const QString returning = withReturnedKey(text);
+        returnsKey = !returning.isEmpty();
+        if (returnsKey)
+            text = returning;
+        QSqlResult::setQuery(text);
+        relation = firstRelation(text);
+        return text;
+    }
+
+    // After a statement ran: the key an insert gave back is kept, and the insert reads as one that returns
+    // no rows, as it does on the office file.
+    bool ran(bool outcome) {
+        insertedKey = QVariant();
+        if (outcome && returnsKey) {
+            if ((in->*&Access::fetchFirst)())
+                insertedKey = (in->*&Access::data)(0);
+            (in->*&Access::setAt)(QSql::BeforeFirstRow);
+            (in->*&Access::setSelect)(false);
+        }
+        return synced(outcome);
+    }
+
     bool synced(bool outcome) {
         QSqlResult::setAt((in->*&Access::at)());
         QSqlResult::setActive((in->*&Access::isActive)());
@@ -234,6 +269,8 @@ private:
 
     QSqlResult* in;
     QString relation;
+    bool returnsKey = false;
+    QVariant insertedKey;
 };
 
 constexpr char driverKey[] = "QPSQL";

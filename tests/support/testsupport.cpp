@@ -119,6 +119,36 @@ QVariant TempOffice::value(const QString& statement) {
     return query.value(0);
 }
 
+static QString refusalName(const QString& event, const QString& table) {
+    return QStringLiteral("refuse_%1_%2").arg(event, table).toLower();
+}
+
+bool TempOffice::allow(const QString& event, const QString& table) {
+    const QString name = refusalName(event, table);
+    if (serverDatabase.isEmpty())
+        return exec(QStringLiteral("drop trigger ") + name);
+    return server::execScript(QSqlDatabase::database(),
+                              QStringLiteral("DROP TRIGGER %1 ON %2; DROP FUNCTION %1();").arg(name, table))
+        .isEmpty();
+}
+
+bool TempOffice::refuse(const QString& event, const QString& table, const QString& message) {
+    const QString name = refusalName(event, table);
+    const QString text = sql::quoted(message);
+    if (serverDatabase.isEmpty())
+        return exec(QStringLiteral("create trigger %1 before %2 on %3 begin select raise(abort, '%4'); end")
+                        .arg(name, event, table, text));
+    const QString problem = server::execScript(
+        QSqlDatabase::database(),
+        QStringLiteral(
+            "CREATE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN RAISE EXCEPTION '%4'; END $$; "
+            "CREATE TRIGGER %1 BEFORE %2 ON %3 FOR EACH ROW EXECUTE FUNCTION %1();")
+            .arg(name, event, table, text));
+    if (!problem.isEmpty())
+        qWarning("Cannot refuse %s on %s: %s", qPrintable(event), qPrintable(table), qPrintable(problem));
+    return problem.isEmpty();
+}
+
 qint64 TempOffice::lastInsertId() {
     return value(QStringLiteral("select last_insert_rowid()")).toLongLong();
 }

@@ -40,6 +40,11 @@ public:
     // Fixture helpers: run a statement (through the program's statement helper); read one value.
     bool exec(const QString& statement);
     QVariant value(const QString& statement);
+    // Makes every insert, update or delete (event) on the table fail with this message, as a full disk or a
+    // database another program holds would.
+    bool refuse(const QString& event, const QString& table, const QString& message);
+    // Takes back what refuse() made.
+    bool allow(const QString& event, const QString& table);
     // The id given to the row the last insert wrote.
     qint64 lastInsertId();
     // Writes a word-list file under <dir>/resources.
