@@ -184,7 +184,7 @@ QString adapted(const QString& statement) {
     bool orderItemOpen = false;
     auto closeOrderItem = [&] {
         if (orderItemOpen)
-            out += QStringLiteral(" NULLS FIRST");
+            out += QStringLiteral(" NULLS FIRST ");
         orderItemOpen = false;
     };
     for (int i = 0; i < list.size(); ++i) {

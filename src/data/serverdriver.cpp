@@ -211,8 +211,10 @@ protected:
     // Date-times read as the office file gives them, text in the form it stores: the windows treat both alike.
     QVariant data(int i) override {
         const QVariant value = (in->*&Access::data)(i);
-        if (value.isNull())
-            return value;
+        if (value.isNull()) // an empty value reads as empty text, whatever the column's type
+            return QVariant(QMetaType::fromType<QString>());
+        if (value.typeId() == QMetaType::Int) // the office file gives every whole number at full width
+            return QVariant(value.toLongLong());
         if (value.typeId() == QMetaType::QDateTime)
             return value.toDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
         if (value.typeId() == QMetaType::QDate)
