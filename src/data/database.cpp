@@ -47,6 +47,8 @@ QSqlDatabase addDefaultConnection() {
 }
 
 bool open(QSqlDatabase& db) {
+    if (server::isServer(db))
+        return db.open(); // a server connection closed earlier opens again where it was
     const QString path = pathFromConnectionString(db.databaseName());
     if (server::isLocation(path))
         return server::open(db, path);
