@@ -405,7 +405,17 @@ QSqlRecord Driver::record(const QString& table) const {
     if (!inner)
         return {};
     const QString name = tableName(stripDelimiters(table, TableName));
-    return spelled(inner->record(name), name);
+    QSqlRecord result = spelled(inner->record(name), name);
+    // The key of an office table is numbered by the server: the table models read it back after an insert.
+    const QString key = spellings().keys.value(name);
+    for (int i = 0; i < result.count(); ++i) {
+        if (asciiLower(result.fieldName(i)) == key) {
+            QSqlField field = result.field(i);
+            field.setAutoValue(true);
+            result.replace(i, field);
+        }
+    }
+    return result;
 }
 
 QString Driver::formatValue(const QSqlField& field, bool trimStrings) const {
