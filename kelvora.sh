@@ -1,12 +1,14 @@
 #!/bin/sh
 # Sets up Kelvora on a Debian 12 machine and then either starts it on a demo office or runs the tests.
 #   ./kelvora.sh run     install what is missing, build, prepare the demo office in ./office and start it
-#   ./kelvora.sh test    install what is missing, build and run the whole test suite
+#   ./kelvora.sh test    install what is missing, build and run the whole test suite, on office files and
+#                        on a throw-away PostgreSQL server that the tests start and stop themselves
 set -eu
 cd "$(dirname "$0")"
 
 PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6svg6 qt6-svg-dev \
-qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libsqlite3-dev libgl-dev fonts-liberation poppler-utils sqlite3"
+qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libsqlite3-dev libgl-dev fonts-liberation poppler-utils sqlite3 \
+postgresql libqt6sql6-psql"
 
 missing=""
 for package in $PACKAGES; do
@@ -30,6 +32,8 @@ run)
     exec ../kelvora
     ;;
 test)
+    # The tests stop their server at the end; an interrupted run must not leave it behind either.
+    trap 'tools/test-server.sh stop "$BUILD_DIR/test-server" >/dev/null 2>&1 || true' EXIT INT TERM
     ctest --test-dir "$BUILD_DIR" --output-on-failure
     ;;
 *)

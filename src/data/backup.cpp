@@ -1,6 +1,8 @@
 #include "data/backup.h"
 
 #include "data/database.h"
+#include "data/officecopy.h"
+#include "data/server.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,9 +72,37 @@ QString copyPages(sqlite3* source, const QString& path) {
     return problem.isEmpty() ? QString() : QStringLiteral("cannot write %1: %2").arg(path, problem);
 }
 
+// A server office is copied, in one snapshot, into a new office file beside the target.
+QString backupServerTo(const QString& targetFile) {
+    const QFileInfo target(targetFile);
+    if (target.fileName().isEmpty())
+        return QStringLiteral("no backup file given");
+    const QString folder = target.absolutePath();
+    if (!QFileInfo(folder).isDir())
+        return QStringLiteral("the folder %1 does not exist").arg(folder);
+    if (target.isDir())
+        return QStringLiteral("%1 is a folder").arg(targetFile);
+    QString temporaryPath;
+    {
+        QTemporaryFile name(folder + QLatin1Char('/') + target.fileName() + QStringLiteral(".XXXXXX"));
+        if (!name.open())
+            return QStringLiteral("cannot write in %1: %2").arg(folder, name.errorString());
+        temporaryPath = name.fileName();
+    } // the copy makes the file itself
+    QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
+    QString problem = copyOffice(db, temporaryPath);
+    if (problem.isEmpty())
+        problem = replaceFile(temporaryPath, target.absoluteFilePath());
+    if (!problem.isEmpty())
+        QFile::remove(temporaryPath);
+    return problem;
+}
+
 } // namespace
 
 QString backupTo(const QString& targetFile) {
+    if (server::isServer(QSqlDatabase::database(QSqlDatabase::defaultConnection, false)))
+        return backupServerTo(targetFile);
     sqlite3* source = openHandle();
     if (!source)
         return QStringLiteral("no office database is open");

@@ -1,6 +1,7 @@
 #include "data/database.h"
 
 #include "data/schema.h"
+#include "data/server.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -47,7 +48,11 @@ QSqlDatabase addDefaultConnection() {
 }
 
 bool open(QSqlDatabase& db) {
+    if (server::isServer(db))
+        return db.open(); // a server connection closed earlier opens again where it was
     const QString path = pathFromConnectionString(db.databaseName());
+    if (server::isLocation(path))
+        return server::open(db, path);
     const QString problem = checkFile(path);
     if (!problem.isEmpty()) {
         qCWarning(lcDatabase).noquote() << "Cannot open the database:" << problem;
@@ -78,7 +83,7 @@ QString openFilePath() {
     if (!QSqlDatabase::contains(QSqlDatabase::defaultConnection))
         return {};
     const QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
-    return db.isOpen() ? db.databaseName() : QString();
+    return db.isOpen() && !server::isServer(db) ? db.databaseName() : QString();
 }
 
 void closeDefaultConnection() {

@@ -21,11 +21,13 @@ QSqlDatabase addDefaultConnection();
 
 // Opens the file named by the connection's database name (a connection string or a path). A missing file,
 // one that cannot be read and written, or one that is not an SQLite database fails; no file is ever created.
+// A server location in its place (see server.h) opens that server instead, replacing db by a connection of
+// the same name on it; a server that cannot be reached fails like a missing file.
 // The password has no meaning for SQLite and is ignored. On success the connection speaks the program's
 // SQL dialect, and a file made by an earlier version has been brought up to date.
 bool open(QSqlDatabase& db);
 
-// The file of the open default connection, or an empty text.
+// The file of the open default connection, or an empty text (also for a server).
 QString openFilePath();
 
 // Teaches an open SQLite connection the dialect of the program's statements.

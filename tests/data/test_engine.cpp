@@ -91,7 +91,8 @@ private slots:
                         "datevalue('31-03-2024')"),
                  QStringList({"1"}));
         QVERIFY(office.exec("update Visites set VDate = '06-03-2024 11:00' where VDate like '05-03-2024%'"));
-        QCOMPARE(office.value("select min(VDate) from Visites where PatientNum = 1 and VDate > '2024'").toString(),
+        QCOMPARE(office.value("select min(VDate) from Visites where PatientNum = 1 and VDate > datevalue('01-01-2024')")
+                     .toString(),
                  QString("2024-03-06T11:00:00"));
 
         QSqlQuery query;

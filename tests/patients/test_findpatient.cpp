@@ -285,8 +285,7 @@ private slots:
     void failedDeleteShowsTheDatabaseError() {
         TempOffice office;
         fillRegister(office);
-        QVERIFY(office.exec("create trigger keep_patients before delete on Patients begin "
-                            "select raise(abort, 'attempt to write a readonly database'); end"));
+        QVERIFY(office.refuse("delete", "Patients", "attempt to write a readonly database"));
         DialogFindPatient dialog(1);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));

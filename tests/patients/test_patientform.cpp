@@ -342,10 +342,8 @@ private slots:
         TempOffice office;
         addUsers(office);
         const int num = addPatient(office, "'Saidi', 33, 1993, 'F', '', '', '', '', ''");
-        QVERIFY(office.exec("create trigger patients_full before update on Patients begin "
-                            "select raise(abort, 'database or disk is full'); end"));
-        QVERIFY(office.exec("create trigger patients_full_insert before insert on Patients begin "
-                            "select raise(abort, 'database or disk is full'); end"));
+        QVERIFY(office.refuse("update", "Patients", "database or disk is full"));
+        QVERIFY(office.refuse("insert", "Patients", "database or disk is full"));
         office.writeResource("noms.txt", "Ancien\n");
         for (int patient : {num, 0}) {
             DialogAddUpdatePatient form(patient, 1, QString());
@@ -364,7 +362,7 @@ private slots:
             QCOMPARE(fileText("resources/noms.txt"), QString("Ancien\n"));
         }
         // Once the database takes writes again, the same form saves.
-        QVERIFY(office.exec("drop trigger patients_full"));
+        QVERIFY(office.allow("update", "Patients"));
         DialogAddUpdatePatient form(num, 1, QString());
         form.show();
         typeInto(line(&form, "nomLineEdit"), "Saidi Nour");

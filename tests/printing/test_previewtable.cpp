@@ -259,13 +259,13 @@ private slots:
         testsupport::TempOffice office;
         QVERIFY(office.isValid());
         QVERIFY(office.exec(QStringLiteral("insert into Patients (Nom, Age) with recursive n(i) as (select 1 union all "
-                                           "select i + 1 from n where i < 300) select printf('Patient %03d', i), 30 "
-                                           "from n")));
+                                           "select i + 1 from n where i < 300) select 'Patient ' || i, 30 from n")));
         QSqlTableModel model;
         model.setTable(QStringLiteral("Patients"));
         model.setSort(0, Qt::AscendingOrder);
         QVERIFY(model.select());
-        QVERIFY(model.rowCount() < 300); // the model hands its rows over in blocks
+        // The model hands its rows over in blocks from a file; a server sends them all at once.
+        QVERIFY(model.rowCount() < 300 || !testsupport::serverLocation().isEmpty());
         QTableView view;
         view.setModel(&model);
         QPrinter printer(QPrinter::HighResolution);

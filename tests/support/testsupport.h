@@ -24,6 +24,8 @@ bool registerTest(const char* name, TestFactory factory);
 // A real database file made from the schema in a temporary folder, opened as the default connection, with
 // that folder as the working directory (so that "database/", "resources/" and "images/" lie under it).
 // The previous working directory comes back, and the connection is closed, when it goes.
+// When the tests run on the server (see serverLocation()), the office is a fresh database of its own on that
+// server instead of the file, dropped when it goes; the folder is there all the same.
 class TempOffice {
 public:
     TempOffice();
@@ -33,11 +35,16 @@ public:
 
     bool isValid() const { return valid; }
     QString dir() const { return folder.path(); }
-    QString databasePath() const; // <dir>/database/data.mdb
+    QString databasePath() const; // <dir>/database/data.mdb, or the office's location on the server
 
     // Fixture helpers: run a statement (through the program's statement helper); read one value.
     bool exec(const QString& statement);
     QVariant value(const QString& statement);
+    // Makes every insert, update or delete (event) on the table fail with this message, as a full disk or a
+    // database another program holds would.
+    bool refuse(const QString& event, const QString& table, const QString& message);
+    // Takes back what refuse() made.
+    bool allow(const QString& event, const QString& table);
     // The id given to the row the last insert wrote.
     qint64 lastInsertId();
     // Writes a word-list file under <dir>/resources.
@@ -46,8 +53,18 @@ public:
 private:
     QTemporaryDir folder;
     QString previousDir;
+    QString serverDatabase;
     bool valid = false;
 };
+
+// The server the tests run on, named by the environment variable KELVORA_TEST_SERVER (a location, or the
+// folder of the throw-away test server holding its location in the file "location"); empty when the tests
+// run on files.
+QString serverLocation();
+
+// A fresh empty database on the test server, and its location; dropServerDatabase() removes it.
+QString createServerDatabase(QString* name);
+void dropServerDatabase(const QString& name);
 
 // Acts on the next modal widget (message box, dialog, file chooser) as soon as it is shown, from a timer,
 // so that the test can then call the code that opens it and blocks.

@@ -309,8 +309,7 @@ private slots:
         TempOffice office;
         fill(office);
         const int visit = addVisit(office, "SOINS", "05-03-2024 10:30");
-        QVERIFY(office.exec("create trigger locked before insert on Traitements begin "
-                            "select raise(abort, 'base verrouillée'); end"));
+        QVERIFY(office.refuse("insert", "Traitements", "base verrouillée"));
         DialogTraitement dialog(doctor, patient, visit, 0);
         dialog.show();
         Form f(dialog);
