@@ -2,19 +2,19 @@
 
 #include "ui_sumformdialog.h"
 
-#include "data/records.h"
 #include "app/windowgeometry.h"
+#include "data/records.h"
 #include "data/sql.h"
 #include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/delegate.h"
 
+#include "data/listmodel.h"
 #include <QDebug>
 #include <QSignalBlocker>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include "data/listmodel.h"
 
 sumFormDialog::sumFormDialog(int userId, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::sumFormDialog>()), userId(userId) {

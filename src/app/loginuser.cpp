@@ -6,12 +6,12 @@
 #include "data/sql.h"
 #include "ui_loginuser.h"
 
+#include "data/listmodel.h"
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
 #include <QSqlRecord>
-#include "data/listmodel.h"
 
 LoginUser::LoginUser(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::LoginUser>()) {
     ui->setupUi(this);

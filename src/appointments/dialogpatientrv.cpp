@@ -5,24 +5,24 @@
 #include "app/settingskeys.h"
 #include "data/records.h"
 #include "data/sql.h"
-#include "widgets/savefailure.h"
 #include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/fieldfocus.h"
 #include "widgets/look.h"
+#include "widgets/savefailure.h"
 #include "widgets/wordlist.h"
 
+#include "data/listmodel.h"
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QDateTime>
-#include <QMessageBox>
 #include <QHeaderView>
 #include <QLocale>
+#include <QMessageBox>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include "data/listmodel.h"
 #include <QStringListModel>
 
 namespace {
@@ -75,7 +75,8 @@ DialogPatientRV::DialogPatientRV(int userId, int patientNum, int rvNum, QWidget*
             QStringLiteral("traitement"), [this] { return QVariant(ui->lineEdit->text()); },
             [this](const QVariant& value) { ui->lineEdit->setText(value.toString()); });
         stored.addField(
-            QStringLiteral("RVDate"), [this] { return QVariant(QDateTime(ui->calendarWidget->selectedDate(), m_timeRV)); },
+            QStringLiteral("RVDate"),
+            [this] { return QVariant(QDateTime(ui->calendarWidget->selectedDate(), m_timeRV)); },
             [this](const QVariant& value) {
                 const QDateTime when = value.toDateTime();
                 ui->calendarWidget->setSelectedDate(when.date());
@@ -147,18 +148,18 @@ void DialogPatientRV::on_pushButton_2_clicked() {
     if (rvNum == 0) {
         // A booking that was not written says so and keeps the dialog open with what was typed.
         if (savefailure::report(
-                this, sql::write(QStringLiteral("insert into Rendezvous (patientNum,RVDate,Médecin,traitement) values  ( ") +
-                                 QString::number(patientNum) + QStringLiteral(" ,'") + dateText + QStringLiteral("','") +
-                                 doctorName + QStringLiteral("','") + treatment + QStringLiteral("')"))))
+                this,
+                sql::write(QStringLiteral("insert into Rendezvous (patientNum,RVDate,Médecin,traitement) values  ( ") +
+                           QString::number(patientNum) + QStringLiteral(" ,'") + dateText + QStringLiteral("','") +
+                           doctorName + QStringLiteral("','") + treatment + QStringLiteral("')"))))
             accept();
         return;
     }
-    const sql::Outcome outcome =
-        sql::writeIfUnchanged(QStringLiteral(" update Rendezvous  set  rvdate = '") + dateText + QStringLiteral("' , ") +
-                                  QStringLiteral(" traitement = '") + treatment + QStringLiteral("'  ,") +
-                                  QStringLiteral(" Médecin = '") + doctorName + QStringLiteral("'  ") +
-                                  QStringLiteral(" where  rvNum = ") + QString::number(rvNum),
-                              stored.record());
+    const sql::Outcome outcome = sql::writeIfUnchanged(
+        QStringLiteral(" update Rendezvous  set  rvdate = '") + dateText + QStringLiteral("' , ") +
+            QStringLiteral(" traitement = '") + treatment + QStringLiteral("'  ,") + QStringLiteral(" Médecin = '") +
+            doctorName + QStringLiteral("'  ") + QStringLiteral(" where  rvNum = ") + QString::number(rvNum),
+        stored.record());
     if (outcome != sql::Outcome::Changed) {
         if (savefailure::report(this, outcome))
             accept();

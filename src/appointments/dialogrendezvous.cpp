@@ -5,17 +5,17 @@
 #include "appointments/dialogpatientrv.h"
 #include "data/records.h"
 #include "data/sql.h"
-#include "widgets/savefailure.h"
 #include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
+#include "widgets/savefailure.h"
 #include "widgets/wordlist.h"
 
+#include "data/listmodel.h"
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QHeaderView>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include "data/listmodel.h"
 #include <QStringListModel>
 
 DialogRendezVous::DialogRendezVous(int patientNum, int userRole, int userId, QWidget* parent)

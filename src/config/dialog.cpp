@@ -2,11 +2,11 @@
 
 #include "ui_dialog.h"
 
+#include "app/windowgeometry.h"
 #include "data/tablemodel.h"
+#include "widgets/columntitles.h"
 #include "widgets/passworddelegate.h"
 #include "widgets/savefailure.h"
-#include "app/windowgeometry.h"
-#include "widgets/columntitles.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -68,9 +68,10 @@ TableModel* Dialog::attachTable(QTableView* view, const QString& table, int hidd
     view->resizeColumnsToContents();
     view->horizontalHeader()->setStretchLastSection(true);
     // Once the edit that was refused has closed: the box must not open from inside the view's commit.
-    connect(model, &TableModel::writeRefused, this,
-            [this](sql::Outcome outcome, const QStringList& stored) { savefailure::report(this, outcome, stored); },
-            Qt::QueuedConnection);
+    connect(
+        model, &TableModel::writeRefused, this,
+        [this](sql::Outcome outcome, const QStringList& stored) { savefailure::report(this, outcome, stored); },
+        Qt::QueuedConnection);
     // A new row left without a word would hold the list's other edits back: leaving it gives it up.
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [model](const QModelIndex&, const QModelIndex& previous) {

@@ -56,11 +56,10 @@ bool TableModel::updateRowInTable(int row, const QSqlRecord& values) {
         return true;
     const QString key = read.fieldName(0);
     bound << read.value(0);
-    const sql::Outcome outcome = sql::writeIfUnchanged(QStringLiteral("UPDATE ") + tableName() +
-                                                           QStringLiteral(" SET ") + assignments.join(QStringLiteral(", ")) +
-                                                           QStringLiteral(" WHERE ") + quotedName(key) +
-                                                           QStringLiteral(" = ?"),
-                                                       read, bound);
+    const sql::Outcome outcome = sql::writeIfUnchanged(
+        QStringLiteral("UPDATE ") + tableName() + QStringLiteral(" SET ") + assignments.join(QStringLiteral(", ")) +
+            QStringLiteral(" WHERE ") + quotedName(key) + QStringLiteral(" = ?"),
+        read, bound);
     if (outcome == sql::Outcome::Done) {
         if (row < readRows.size())
             for (int field = 0; field < values.count(); ++field)

@@ -6,7 +6,6 @@
 #include "ui_mainwindow.h"
 
 #include "data/sql.h"
-#include "widgets/savefailure.h"
 #include "mainwindow/listcolumns.h"
 #include "printing/prescriptiondata.h"
 #include "printing/tdpreviewdialog.h"
@@ -14,15 +13,16 @@
 #include "widgets/dateformatdelegate.h"
 #include "widgets/delegate2.h"
 #include "widgets/look.h"
+#include "widgets/savefailure.h"
 
+#include "data/listmodel.h"
 #include <QDate>
 #include <QDebug>
 #include <QHeaderView>
-#include <QPrinter>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QSqlField>
 #include <QSqlRecord>
-#include "data/listmodel.h"
 
 void MainWindow::setupAppointmentModel() {
     rendezvousModel = new ListModel(this);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "data/listmodel.h"
 #include <QFont>
 #include <QSqlRecord>
-#include "data/listmodel.h"
 
 #include "widgets/look.h"
 

@@ -14,6 +14,7 @@
 #include "widgets/columntitles.h"
 #include "widgets/look.h"
 
+#include "data/listmodel.h"
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDesktopServices>
@@ -22,7 +23,6 @@
 #include <QPrinter>
 #include <QSettings>
 #include <QSqlRecord>
-#include "data/listmodel.h"
 #include <QStatusBar>
 #include <QUrl>
 

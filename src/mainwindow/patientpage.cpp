@@ -11,11 +11,11 @@
 #include "patients/dialogfindpatient.h"
 #include "visits/dialogvisite.h"
 
+#include "data/listmodel.h"
 #include <QDate>
 #include <QDebug>
 #include <QKeySequence>
 #include <QSqlError>
-#include "data/listmodel.h"
 
 int MainWindow::newestPatientNum() {
     QSqlQuery newest;

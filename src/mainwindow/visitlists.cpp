@@ -6,7 +6,6 @@
 #include "ui_mainwindow.h"
 
 #include "data/sql.h"
-#include "widgets/savefailure.h"
 #include "mainwindow/listcolumns.h"
 #include "visits/dialogaddupdatevisite.h"
 #include "visits/dialogvisite.h"
@@ -15,13 +14,14 @@
 #include "widgets/delegate.h"
 #include "widgets/deletionquestion.h"
 #include "widgets/look.h"
+#include "widgets/savefailure.h"
 
+#include "data/listmodel.h"
 #include <QDebug>
 #include <QHeaderView>
 #include <QLocale>
 #include <QSqlError>
 #include <QSqlRecord>
-#include "data/listmodel.h"
 
 void MainWindow::setupVisitModels() {
     visitType = ui->comboBox->currentText();
@@ -196,7 +196,8 @@ void MainWindow::on_btnSuppVisite_clicked() {
         QLocale(QStringLiteral("en_US"))
             .toString(row.value(QStringLiteral("VDate")).toDateTime(), QStringLiteral("dddd MM dd, yyyy  HH:mm"));
     if (confirmDeletion(this, tr("<br>Visite N° ") + visitNum + tr("<br>Date  ") + date)) {
-        savefailure::reportDeletion(this, sql::write(QStringLiteral("delete from visites where visitenum = ") + visitNum));
+        savefailure::reportDeletion(this,
+                                    sql::write(QStringLiteral("delete from visites where visitenum = ") + visitNum));
     }
     visitesModel->select();
     soinsProtheseModel->select();

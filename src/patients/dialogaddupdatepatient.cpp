@@ -10,6 +10,7 @@
 #include "widgets/savefailure.h"
 #include "widgets/wordlist.h"
 
+#include "data/listmodel.h"
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QCompleter>
@@ -19,7 +20,6 @@
 #include <QMessageBox>
 #include <QSqlError>
 #include <QSqlQuery>
-#include "data/listmodel.h"
 #include <QStringListModel>
 #include <QTextStream>
 
@@ -228,8 +228,8 @@ void DialogAddUpdatePatient::on_validerInfoBtn_clicked() {
     } else {
         outcome = sql::write("insert into patients ( nom, Age, Sexe, Adresse, Antecedent_G, Antecedent_L, Tel, "
                              "Annee, Autres) values ('" +
-                             nom + "' , " + age + " , '" + sexe + "' , '" + adresse + "' , '" + antecedentG +
-                             "' , '" + antecedentL + "' , '" + tel + "' , " + annee + " , '" + autres + "'  )");
+                             nom + "' , " + age + " , '" + sexe + "' , '" + adresse + "' , '" + antecedentG + "' , '" +
+                             antecedentL + "' , '" + tel + "' , " + annee + " , '" + autres + "'  )");
     }
     // Nothing written: the user keeps what he typed and may try again.
     if (outcome == sql::Outcome::Changed) {

@@ -5,11 +5,12 @@
 #include "data/records.h"
 #include "data/search.h"
 #include "data/sql.h"
-#include "widgets/savefailure.h"
 #include "patients/dialogaddupdatepatient.h"
 #include "widgets/columntitles.h"
 #include "widgets/deletionquestion.h"
+#include "widgets/savefailure.h"
 
+#include "data/listmodel.h"
 #include <QDebug>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -18,7 +19,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include "data/listmodel.h"
 
 namespace {
 // The columns searched, each on its own: a patient matches when one of them holds every word.
@@ -141,7 +141,8 @@ void DialogFindPatient::on_delPatientBtn_clicked() {
     const QSqlRecord row = patientsModel->record(current.row());
     if (confirmDeletion(this, tr("<br>Le nom : ") + row.value("Nom").toString().toHtmlEscaped())) {
         // Only the patient row goes: the visits, acts and appointments stay in the register.
-        savefailure::reportDeletion(this, sql::write("delete from patients where num = " + row.value("Num").toString()));
+        savefailure::reportDeletion(this,
+                                    sql::write("delete from patients where num = " + row.value("Num").toString()));
     }
     ui->patientlineEdit->clear();
     patientsModel->select();

@@ -4,11 +4,12 @@
 
 #include "data/records.h"
 #include "data/sql.h"
-#include "widgets/savefailure.h"
 #include "widgets/fieldfocus.h"
 #include "widgets/look.h"
 #include "widgets/mycombobox.h"
+#include "widgets/savefailure.h"
 
+#include "data/listmodel.h"
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QDateTime>
@@ -17,7 +18,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include "data/listmodel.h"
 
 namespace {
 const char completerColour[] = " color: rgb(85, 85, 255);";

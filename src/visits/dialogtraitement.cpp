@@ -12,6 +12,7 @@
 #include "widgets/savefailure.h"
 #include "widgets/textedit.h"
 
+#include "data/listmodel.h"
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QCompleter>
@@ -27,7 +28,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include "data/listmodel.h"
 #include <QTableView>
 
 namespace {

@@ -4,14 +4,15 @@
 
 #include "data/records.h"
 #include "data/sql.h"
-#include "widgets/savefailure.h"
 #include "printing/imageviewer.h"
 #include "visits/dialogtraitement.h"
 #include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/deletionquestion.h"
 #include "widgets/look.h"
+#include "widgets/savefailure.h"
 
+#include "data/listmodel.h"
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -22,7 +23,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include "data/listmodel.h"
 
 namespace {
 const QSize radioSize(200, 200);
@@ -260,12 +260,13 @@ void DialogVisite::on_btnSuppTraitement_clicked() {
         QSqlQuery count;
         count.setForwardOnly(true);
         // The last act of a visit is never deleted: the visit would lose its date and doctor.
-        if (!sql::exec(count,
-                       QStringLiteral("select count(*) from Traitements where visite_id =") + QString::number(m_v_id))) {
+        if (!sql::exec(count, QStringLiteral("select count(*) from Traitements where visite_id =") +
+                                  QString::number(m_v_id))) {
             savefailure::reportDeletion(this, sql::failure(count.lastError()));
         } else if (count.next() && count.value(0).toInt() >= 2) {
             count.finish();
-            if (savefailure::reportDeletion(this, sql::write(QStringLiteral("delete from traitements where id = ") + id)))
+            if (savefailure::reportDeletion(this,
+                                            sql::write(QStringLiteral("delete from traitements where id = ") + id)))
                 emit refreshVisit();
         }
     }

@@ -8,11 +8,13 @@ namespace savefailure {
 namespace {
 
 QString busyText() {
-    return QCoreApplication::translate("SaveFailure", "La base de données est utilisée par un autre poste. Réessayez dans un instant.");
+    return QCoreApplication::translate(
+        "SaveFailure", "La base de données est utilisée par un autre poste. Réessayez dans un instant.");
 }
 
 void warn(QWidget* parent, const QString& text, const QString& details = {}) {
-    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("SaveFailure", "Avertissement "), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("SaveFailure", "Avertissement "), text,
+                    QMessageBox::Ok, parent);
     if (!details.isEmpty())
         box.setInformativeText(details);
     box.exec();
@@ -29,15 +31,19 @@ bool report(QWidget* parent, sql::Outcome outcome, const QStringList& stored) {
         break;
     case sql::Outcome::Changed:
         warn(parent,
-             QCoreApplication::translate("SaveFailure", "Un autre poste a modifié ces données depuis que vous les avez ouvertes. Ce qui est enregistré "
-                "est maintenant affiché, et ce que vous avez saisi est conservé : enregistrez de nouveau pour "
-                "l'écrire."),
+             QCoreApplication::translate(
+                 "SaveFailure",
+                 "Un autre poste a modifié ces données depuis que vous les avez ouvertes. Ce qui est enregistré "
+                 "est maintenant affiché, et ce que vous avez saisi est conservé : enregistrez de nouveau pour "
+                 "l'écrire."),
              stored.isEmpty() ? QString()
-                              : QCoreApplication::translate("SaveFailure", "Enregistré par l'autre poste, remplacé par votre saisie :") + QLatin1Char('\n') +
-                                    stored.join(QLatin1Char('\n')));
+                              : QCoreApplication::translate(
+                                    "SaveFailure", "Enregistré par l'autre poste, remplacé par votre saisie :") +
+                                    QLatin1Char('\n') + stored.join(QLatin1Char('\n')));
         break;
     case sql::Outcome::Failed:
-        warn(parent, QCoreApplication::translate("SaveFailure", "L'enregistrement a échoué : rien n'a été écrit. Réessayez."));
+        warn(parent,
+             QCoreApplication::translate("SaveFailure", "L'enregistrement a échoué : rien n'a été écrit. Réessayez."));
         break;
     }
     return false;
@@ -52,7 +58,8 @@ bool reportDeletion(QWidget* parent, sql::Outcome outcome) {
         break;
     case sql::Outcome::Changed:
     case sql::Outcome::Failed:
-        warn(parent, QCoreApplication::translate("SaveFailure", "La suppression a échoué : rien n'a été supprimé. Réessayez."));
+        warn(parent,
+             QCoreApplication::translate("SaveFailure", "La suppression a échoué : rien n'a été supprimé. Réessayez."));
         break;
     }
     return false;

@@ -120,9 +120,12 @@ private slots:
         QString tel;
         QString payment;
         LoadedRow row;
-        row.addField("Nom", [&] { return QVariant(name); }, [&](const QVariant& v) { name = v.toString(); });
-        row.addField("Tel", [&] { return QVariant(tel); }, [&](const QVariant& v) { tel = v.toString(); });
-        row.addField("Payement", [&] { return QVariant(payment); }, [&](const QVariant& v) { payment = v.toString(); });
+        row.addField(
+            "Nom", [&] { return QVariant(name); }, [&](const QVariant& v) { name = v.toString(); });
+        row.addField(
+            "Tel", [&] { return QVariant(tel); }, [&](const QVariant& v) { tel = v.toString(); });
+        row.addField(
+            "Payement", [&] { return QVariant(payment); }, [&](const QVariant& v) { payment = v.toString(); });
 
         QSqlRecord stored;
         for (const char* column : {"Nom", "Tel", "Payement"})

@@ -3,6 +3,7 @@
 
 #include "mainwindowfixture.h"
 
+#include "data/listmodel.h"
 #include <QCheckBox>
 #include <QCommandLinkButton>
 #include <QDateEdit>
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSqlError>
-#include "data/listmodel.h"
 #include <QTabWidget>
 
 using namespace mainwindowtest;

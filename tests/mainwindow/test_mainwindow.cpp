@@ -7,6 +7,7 @@
 #include "data/database.h"
 #include "widgets/windowsmodernstyle.h"
 
+#include "data/listmodel.h"
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QCommandLinkButton>
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
-#include "data/listmodel.h"
 #include <QStatusBar>
 #include <QStyleFactory>
 #include <QTabBar>

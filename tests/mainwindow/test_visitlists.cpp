@@ -3,12 +3,12 @@
 
 #include "mainwindowfixture.h"
 
+#include "data/listmodel.h"
 #include <QComboBox>
 #include <QCommandLinkButton>
 #include <QLabel>
 #include <QPushButton>
 #include <QSqlError>
-#include "data/listmodel.h"
 #include <QTabWidget>
 
 using namespace mainwindowtest;

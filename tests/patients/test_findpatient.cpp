@@ -3,6 +3,7 @@
 #include "patients/dialogaddupdatepatient.h"
 #include "patients/dialogfindpatient.h"
 
+#include "data/listmodel.h"
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,7 +11,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSqlRecord>
-#include "data/listmodel.h"
 #include <QTableView>
 #include <QTest>
 #include <QTranslator>

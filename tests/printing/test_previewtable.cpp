@@ -3,6 +3,7 @@
 #include "printing/tdpreviewdialog.h"
 #include "printingtestutils.h"
 
+#include "data/listmodel.h"
 #include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsView>
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
-#include "data/listmodel.h"
 #include <QSqlTableModel>
 #include <QStandardItemModel>
 #include <QTableView>

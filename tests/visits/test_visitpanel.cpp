@@ -6,6 +6,7 @@
 #include "visits/dialogvisite.h"
 #include "widgets/myspinbox.h"
 
+#include "data/listmodel.h"
 #include <QBuffer>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -16,7 +17,6 @@
 #include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
-#include "data/listmodel.h"
 #include <QTableView>
 
 using namespace officefixture;
