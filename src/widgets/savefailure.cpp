@@ -50,18 +50,12 @@ bool report(QWidget* parent, sql::Outcome outcome, const QStringList& stored) {
 }
 
 bool reportDeletion(QWidget* parent, sql::Outcome outcome) {
-    switch (outcome) {
-    case sql::Outcome::Done:
+    if (outcome == sql::Outcome::Done)
         return true;
-    case sql::Outcome::Busy:
-        warn(parent, busyText());
-        break;
-    case sql::Outcome::Changed:
-    case sql::Outcome::Failed:
-        warn(parent,
-             QCoreApplication::translate("SaveFailure", "La suppression a échoué : rien n'a été supprimé. Réessayez."));
-        break;
-    }
+    warn(parent, outcome == sql::Outcome::Busy
+                     ? busyText()
+                     : QCoreApplication::translate("SaveFailure",
+                                                   "La suppression a échoué : rien n'a été supprimé. Réessayez."));
     return false;
 }
 
