@@ -165,13 +165,8 @@ void DialogPatientRV::on_pushButton_2_clicked() {
             accept();
         return;
     }
-    const QSqlRecord now = sql::storedRow(QStringLiteral("Rendezvous"), QStringLiteral("RVNum"), rvNum);
-    if (now.isEmpty()) {
-        QMessageBox::warning(this, tr("Avertissement "),
-                             tr("Un autre poste a supprimé ce rendez-vous : il ne peut plus être enregistré."));
-        return;
-    }
-    savefailure::report(this, outcome, stored.takeStored(now));
+    savefailure::reportChanged(this, stored, QStringLiteral("Rendezvous"), QStringLiteral("RVNum"), rvNum,
+                               tr("Un autre poste a supprimé ce rendez-vous : il ne peut plus être enregistré."));
 }
 
 void DialogPatientRV::on_calendarWidget_activated(const QDate&) {

@@ -1,4 +1,5 @@
 #include "data/backup.h"
+#include "data/sqlitehandle.h"
 
 #include "data/database.h"
 #include "data/officecopy.h"
@@ -26,13 +27,7 @@ namespace database {
 namespace {
 
 sqlite3* openHandle() {
-    const QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
-    if (!db.isOpen() || !db.driver())
-        return nullptr;
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.constData());
+    return sqliteHandle(QSqlDatabase::database(QSqlDatabase::defaultConnection, false));
 }
 
 // Puts the finished copy in place of the previous one in a single step.

@@ -3,6 +3,7 @@
 // reads and types.
 
 #include "data/database.h"
+#include "data/sqlitehandle.h"
 
 #include <QSqlDriver>
 #include <QString>
@@ -269,10 +270,7 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
 namespace database {
 
 bool installDialect(QSqlDatabase& db) {
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
+    sqlite3* connection = sqliteHandle(db);
     if (!connection)
         return false;
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;

@@ -1,4 +1,5 @@
 #include "data/schema.h"
+#include "data/sqlitehandle.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -82,10 +83,7 @@ QString createDatabaseFile(const QString& path) {
 }
 
 bool update(QSqlDatabase& db) {
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
+    sqlite3* connection = database::sqliteHandle(db);
     if (!connection)
         return false;
     if (userVersion(connection) >= listsVersion)

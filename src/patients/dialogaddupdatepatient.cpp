@@ -233,13 +233,8 @@ void DialogAddUpdatePatient::on_validerInfoBtn_clicked() {
     }
     // Nothing written: the user keeps what he typed and may try again.
     if (outcome == sql::Outcome::Changed) {
-        const QSqlRecord now = sql::storedRow(QStringLiteral("patients"), QStringLiteral("Num"), patientNum);
-        if (now.isEmpty()) {
-            QMessageBox::warning(this, tr("Avertissement "),
-                                 tr("Un autre poste a supprimé ce patient : il ne peut plus être enregistré."));
-            return;
-        }
-        savefailure::report(this, outcome, stored.takeStored(now));
+        savefailure::reportChanged(this, stored, QStringLiteral("patients"), QStringLiteral("Num"), patientNum,
+                                   tr("Un autre poste a supprimé ce patient : il ne peut plus être enregistré."));
         return;
     }
     if (!savefailure::report(this, outcome))

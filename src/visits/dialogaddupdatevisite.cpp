@@ -176,13 +176,8 @@ bool DialogAddUpdateVisite::save() {
         const sql::Outcome outcome = sql::writeIfUnchanged(statement, stored.record());
         if (outcome != sql::Outcome::Changed)
             return savefailure::report(this, outcome);
-        const QSqlRecord now = sql::storedRow(QStringLiteral("Visites"), QStringLiteral("VisiteNum"), visitNum);
-        if (now.isEmpty()) {
-            QMessageBox::warning(this, tr("Visite"),
-                                 tr("Un autre poste a supprimé cette visite : elle ne peut plus être enregistrée."));
-            return false;
-        }
-        savefailure::report(this, outcome, stored.takeStored(now));
+        savefailure::reportChanged(this, stored, QStringLiteral("Visites"), QStringLiteral("VisiteNum"), visitNum,
+                                   tr("Un autre poste a supprimé cette visite : elle ne peut plus être enregistrée."));
         return false;
     }
 

@@ -349,13 +349,8 @@ bool DialogTraitement::save() {
     const sql::Outcome outcome = sql::writeIfUnchanged(statement, stored.record(), {radioBytes});
     if (outcome != sql::Outcome::Changed)
         return savefailure::report(this, outcome);
-    const QSqlRecord now = sql::storedRow(QStringLiteral("Traitements"), QStringLiteral("id"), treatmentId);
-    if (now.isEmpty()) {
-        QMessageBox::warning(this, tr("Traitement"),
-                             tr("Un autre poste a supprimé ce traitement : il ne peut plus être enregistré."));
-        return false;
-    }
-    savefailure::report(this, outcome, stored.takeStored(now));
+    savefailure::reportChanged(this, stored, QStringLiteral("Traitements"), QStringLiteral("id"), treatmentId,
+                               tr("Un autre poste a supprimé ce traitement : il ne peut plus être enregistré."));
     return false;
 }
 

@@ -49,6 +49,15 @@ bool report(QWidget* parent, sql::Outcome outcome, const QStringList& stored) {
     return false;
 }
 
+void reportChanged(QWidget* parent, LoadedRow& row, const QString& table, const QString& keyColumn, const QVariant& key,
+                   const QString& deletedText) {
+    const QSqlRecord now = sql::storedRow(table, keyColumn, key);
+    if (now.isEmpty())
+        warn(parent, deletedText);
+    else
+        report(parent, sql::Outcome::Changed, row.takeStored(now));
+}
+
 bool reportDeletion(QWidget* parent, sql::Outcome outcome) {
     if (outcome == sql::Outcome::Done)
         return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/loadedrow.h"
 #include "data/sql.h"
 
 #include <QStringList>
@@ -14,6 +15,11 @@ namespace savefailure {
 // form then shows what is stored, with `stored` listing the values that replace what the user typed over),
 // or the engine refused. Nothing is shown for a save that was written. Returns whether it was written.
 bool report(QWidget* parent, sql::Outcome outcome, const QStringList& stored = {});
+
+// After a save found its row changed by another workstation: brings what is stored now into the form
+// (the user's typing stays, see LoadedRow::takeStored) and says so, or says `deletedText` when the row is gone.
+void reportChanged(QWidget* parent, LoadedRow& row, const QString& table, const QString& keyColumn, const QVariant& key,
+                   const QString& deletedText);
 
 // The same for a deletion.
 bool reportDeletion(QWidget* parent, sql::Outcome outcome);
