@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSqlError>
+#include <QSqlQuery>
 
 Q_LOGGING_CATEGORY(lcDatabase, "kelvora.database")
 
@@ -66,6 +67,9 @@ bool open(QSqlDatabase& db) {
         qCWarning(lcDatabase).noquote() << "Cannot open the database:" << db.lastError().text();
         return false;
     }
+    QSqlQuery cacheSize(db);
+    if (!cacheSize.exec(QStringLiteral("PRAGMA cache_size = -%1").arg(PageCacheKiB)))
+        qCWarning(lcDatabase).noquote() << "The page cache keeps its default size:" << cacheSize.lastError().text();
     if (!installDialect(db)) {
         qCWarning(lcDatabase) << "The database engine refused the program's SQL dialect";
         db.close();
