@@ -212,7 +212,11 @@ bool openOffice(Office& office) {
                                             Qt::ISODate)
                           .toString(QStringLiteral("dd-MM-yyyy"));
     const QByteArray file = office.path.toUtf8();
-    return sqlite3_open_v2(file.constData(), &office.plain, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK;
+    if (sqlite3_open_v2(file.constData(), &office.plain, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+        return false;
+    // The plain library keeps as many pages in memory as the program does.
+    const QByteArray cacheSize = "PRAGMA cache_size = -" + QByteArray::number(database::PageCacheKiB);
+    return sqlite3_exec(office.plain, cacheSize.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 void closeOffice(Office& office) {

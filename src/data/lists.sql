@@ -54,6 +54,79 @@ INSERT INTO patients_search (patients_search) VALUES ('delete-all');
 INSERT INTO patients_search (rowid, dossier, nom, antecedent_g, antecedent_l, adresse, tel, annee, autres)
 SELECT Num, "n°dossier", Nom, Antecedent_G, Antecedent_L, Adresse, Tel, Annee, Autres FROM Patients;
 
+-- The search of all visits: the visit's own searched texts, its date-time in the form a user reads
+-- ('dd-MM-yyyy HH:mm:ss', of which both typed forms are parts once '/' reads '-'), every run of three
+-- characters. The patient's name is found through patients_search. The index keeps its own copy of the
+-- texts, so that a row leaves it by its key whatever the date triggers did to it meanwhile.
+CREATE VIRTUAL TABLE IF NOT EXISTS visites_search USING fts5(
+    motif, diagnostique, typeprothese, vdate, tokenize = 'trigram', detail = 'none');
+
+-- A stored date-time 'yyyy-MM-ddTHH:mm[:ss]' or day 'yyyy-MM-dd' is searched in the form a user reads; any
+-- other text as it is.
+DROP VIEW IF EXISTS visites_search_text;
+CREATE VIEW visites_search_text AS
+SELECT VisiteNum, Motif, Diagnostique, TypeProthese,
+       CASE WHEN VDate GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]'
+                 OR VDate GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9][T ][0-9][0-9]:[0-9][0-9]'
+                 OR VDate GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9][T ][0-9][0-9]:[0-9][0-9]:[0-9][0-9]'
+            THEN substr(VDate, 9, 2) || '-' || substr(VDate, 6, 2) || '-' || substr(VDate, 1, 4) || ' ' ||
+                 CASE length(VDate) WHEN 10 THEN '00:00:00' WHEN 16 THEN substr(VDate, 12, 5) || ':00'
+                      ELSE substr(VDate, 12, 8) END
+            ELSE VDate END AS VDate
+FROM Visites;
+
+DROP TRIGGER IF EXISTS visites_search_insert;
+CREATE TRIGGER visites_search_insert AFTER INSERT ON Visites
+BEGIN
+    DELETE FROM visites_search WHERE rowid = new.VisiteNum;
+    INSERT INTO visites_search (rowid, motif, diagnostique, typeprothese, vdate)
+    SELECT * FROM visites_search_text WHERE VisiteNum = new.VisiteNum;
+END;
+DROP TRIGGER IF EXISTS visites_search_update;
+CREATE TRIGGER visites_search_update
+AFTER UPDATE OF VisiteNum, VDate, Motif, Diagnostique, TypeProthese ON Visites
+BEGIN
+    DELETE FROM visites_search WHERE rowid IN (old.VisiteNum, new.VisiteNum);
+    INSERT INTO visites_search (rowid, motif, diagnostique, typeprothese, vdate)
+    SELECT * FROM visites_search_text WHERE VisiteNum = new.VisiteNum;
+END;
+DROP TRIGGER IF EXISTS visites_search_delete;
+CREATE TRIGGER visites_search_delete AFTER DELETE ON Visites
+BEGIN
+    DELETE FROM visites_search WHERE rowid = old.VisiteNum;
+END;
+
+DELETE FROM visites_search;
+INSERT INTO visites_search (rowid, motif, diagnostique, typeprothese, vdate) SELECT * FROM visites_search_text;
+
+-- The search of all appointments: the treatment and the state; the patient's name is found through
+-- patients_search. The date triggers never touch these columns, so that the values a row was indexed with
+-- are those of the old row.
+CREATE VIRTUAL TABLE IF NOT EXISTS rendezvous_search USING fts5(
+    traitement, etat, content = '', tokenize = 'trigram', detail = 'none');
+
+DROP TRIGGER IF EXISTS rendezvous_search_insert;
+CREATE TRIGGER rendezvous_search_insert AFTER INSERT ON Rendezvous
+BEGIN
+    INSERT INTO rendezvous_search (rowid, traitement, etat) VALUES (new.RVNum, new.traitement, new.Etat);
+END;
+DROP TRIGGER IF EXISTS rendezvous_search_delete;
+CREATE TRIGGER rendezvous_search_delete AFTER DELETE ON Rendezvous
+BEGIN
+    INSERT INTO rendezvous_search (rendezvous_search, rowid, traitement, etat)
+    VALUES ('delete', old.RVNum, old.traitement, old.Etat);
+END;
+DROP TRIGGER IF EXISTS rendezvous_search_update;
+CREATE TRIGGER rendezvous_search_update AFTER UPDATE OF RVNum, traitement, Etat ON Rendezvous
+BEGIN
+    INSERT INTO rendezvous_search (rendezvous_search, rowid, traitement, etat)
+    VALUES ('delete', old.RVNum, old.traitement, old.Etat);
+    INSERT INTO rendezvous_search (rowid, traitement, etat) VALUES (new.RVNum, new.traitement, new.Etat);
+END;
+
+INSERT INTO rendezvous_search (rendezvous_search) VALUES ('delete-all');
+INSERT INTO rendezvous_search (rowid, traitement, etat) SELECT RVNum, traitement, Etat FROM Rendezvous;
+
 -- The receipts per day and doctor. A period filter on VDate reaches the acts before they are grouped, and
 -- the groups come in the order of the index, so that the first days show without grouping the whole period.
 DROP VIEW IF EXISTS Query;

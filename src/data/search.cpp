@@ -1,8 +1,10 @@
 #include "data/search.h"
 
+#include "data/server.h"
 #include "data/sql.h"
 
 #include <QSet>
+#include <QSqlDatabase>
 
 namespace search {
 
@@ -12,43 +14,122 @@ namespace {
 const char searchedColumns[] = "dossier nom antecedent_g antecedent_l adresse tel annee autres";
 const char searchedColumnsWithoutHistory[] = "dossier nom adresse tel annee autres";
 
-// The index holds every three characters in a row; a word is found through its own.
+// The index holds every three characters in a row; a text is found through its own.
 constexpr int trigramLength = 3;
+
+// How the candidates serve a list read in its own order (a date), a page at a time. Up to fewCandidates,
+// the list reads them alone and sorts them. Up to mostCandidates, it reads its rows in its order and checks
+// each against them, since their rows come often enough to fill a page soon. Beyond that the text is so
+// common that the like filter alone fills a page sooner than the candidates would be read.
+constexpr int fewCandidates = 1000;
+constexpr int mostCandidates = 20000;
+
+// The search indexes are SQLite's own; a server searches with the like filter alone.
+bool onServer() {
+    return server::isServer(QSqlDatabase::database(QSqlDatabase::defaultConnection, false));
+}
+
+// The index terms that a text matching the like pattern contains: every three characters in a row of the
+// runs that the wildcards '%' and '_' leave. Terms already in `seen` are left out.
+QStringList trigramTerms(const QString& pattern, QSet<QString>& seen) {
+    QStringList terms;
+    QList<uint> run;
+    const QList<uint> characters = (pattern + QLatin1Char('%')).toUcs4();
+    for (uint c : characters) {
+        if (c != '%' && c != '_') {
+            run << c;
+            continue;
+        }
+        for (int i = 0; i + trigramLength <= run.size(); ++i) {
+            const QString trigram =
+                QString::fromUcs4(reinterpret_cast<const char32_t*>(run.constData() + i), trigramLength);
+            if (!seen.contains(trigram)) {
+                seen.insert(trigram);
+                QString phrase = trigram;
+                phrase.replace(QLatin1Char('"'), QLatin1String("\"\""));
+                terms << QLatin1Char('"') + phrase + QLatin1Char('"');
+            }
+        }
+        run.clear();
+    }
+    return terms;
+}
+
+QStringList trigramTerms(const QString& pattern) {
+    QSet<QString> seen;
+    return trigramTerms(pattern, seen);
+}
+
+// The rows of an index table that hold every term of the match expression.
+QString matching(const char* index, const QString& expression) {
+    return QStringLiteral("select rowid from %1 where %1 match '%2'")
+        .arg(QLatin1String(index), sql::quoted(expression));
+}
+
+// The keys of a table's rows whose patient's name holds the terms.
+QString ofPatientsNamed(const char* key, const char* table, const QStringList& terms) {
+    return QStringLiteral("select %1 from %2 where PatientNum in (%3)")
+        .arg(QLatin1String(key), QLatin1String(table),
+             matching("patients_search",
+                      QStringLiteral("{nom} : (") + terms.join(QLatin1String(" AND ")) + QLatin1Char(')')));
+}
+
+// "key in (candidates)" in the form that serves the list best, or nothing.
+QString keyIn(const char* key, const QString& candidates) {
+    QSqlQuery query;
+    query.setForwardOnly(true);
+    if (!sql::exec(query, QStringLiteral("select count(*) from (%1 limit %2)").arg(candidates).arg(mostCandidates)) ||
+        !query.next())
+        return {};
+    const int count = query.value(0).toInt();
+    if (count >= mostCandidates)
+        return {};
+    // The unary plus keeps the engine from reading the list through the candidates.
+    const QString column = count < fewCandidates ? QLatin1String(key) : QLatin1Char('+') + QLatin1String(key);
+    return column + QStringLiteral(" in (") + candidates + QLatin1Char(')');
+}
 
 } // namespace
 
 QString patientCandidates(const QStringList& words, bool withHistory) {
-    QStringList trigrams;
+    if (onServer())
+        return {};
+    QStringList terms;
     QSet<QString> seen;
-    for (const QString& word : words) {
-        // The wildcards of the like operator split a word into runs of characters that must appear as such.
-        QList<uint> run;
-        const QList<uint> characters = (word + QLatin1Char('%')).toUcs4();
-        for (uint c : characters) {
-            if (c != '%' && c != '_') {
-                run << c;
-                continue;
-            }
-            for (int i = 0; i + trigramLength <= run.size(); ++i) {
-                const QString trigram =
-                    QString::fromUcs4(reinterpret_cast<const char32_t*>(run.constData() + i), trigramLength);
-                if (!seen.contains(trigram)) {
-                    seen.insert(trigram);
-                    QString phrase = trigram;
-                    phrase.replace(QLatin1Char('"'), QLatin1String("\"\""));
-                    trigrams << QLatin1Char('"') + phrase + QLatin1Char('"');
-                }
-            }
-            run.clear();
-        }
-    }
-    if (trigrams.isEmpty())
+    for (const QString& word : words)
+        terms << trigramTerms(word, seen);
+    if (terms.isEmpty())
         return {};
     const QString match = QLatin1Char('{') +
                           QLatin1String(withHistory ? searchedColumns : searchedColumnsWithoutHistory) +
-                          QLatin1String("} : (") + trigrams.join(QLatin1String(" AND ")) + QLatin1Char(')');
-    return QStringLiteral("num in (select rowid from patients_search where patients_search match '") +
-           sql::quoted(match) + QStringLiteral("')");
+                          QLatin1String("} : (") + terms.join(QLatin1String(" AND ")) + QLatin1Char(')');
+    return QStringLiteral("num in (") + matching("patients_search", match) + QLatin1Char(')');
+}
+
+QString visitCandidates(const QString& typed) {
+    if (onServer())
+        return {};
+    const QStringList terms = trigramTerms(typed);
+    if (terms.isEmpty())
+        return {};
+    // The index holds a date-time in its dashed form only: typed with slashes, it is found with dashes.
+    QString expression = QLatin1Char('(') + terms.join(QLatin1String(" AND ")) + QLatin1Char(')');
+    QString dashed = typed;
+    dashed.replace(QLatin1Char('/'), QLatin1Char('-'));
+    if (dashed != typed)
+        expression += QStringLiteral(" OR (") + trigramTerms(dashed).join(QLatin1String(" AND ")) + QLatin1Char(')');
+    return keyIn("VisiteNum", matching("visites_search", expression) + QStringLiteral(" union all ") +
+                                  ofPatientsNamed("VisiteNum", "Visites", terms));
+}
+
+QString appointmentCandidates(const QString& typed) {
+    if (onServer())
+        return {};
+    const QStringList terms = trigramTerms(typed);
+    if (terms.isEmpty())
+        return {};
+    return keyIn("RVNum", matching("rendezvous_search", terms.join(QLatin1String(" AND "))) +
+                              QStringLiteral(" union all ") + ofPatientsNamed("RVNum", "Rendezvous", terms));
 }
 
 } // namespace search

@@ -5,6 +5,7 @@
 
 #include "ui_mainwindow.h"
 
+#include "data/search.h"
 #include "data/sql.h"
 #include "mainwindow/listcolumns.h"
 #include "printing/prescriptiondata.h"
@@ -77,6 +78,11 @@ void MainWindow::refreshAppointments() {
     } else {
         filter = QStringLiteral("Nom like '%") + text + QStringLiteral("%'  or traitement  like '%") + text +
                  QStringLiteral("%'  or Etat  like '%") + text + QStringLiteral("%' ");
+        // Every day of twenty years: the search index narrows them to a few candidates, on which the like
+        // filter decides.
+        const QString candidates = search::appointmentCandidates(ui->lineEdit->text());
+        if (!candidates.isEmpty())
+            filter = candidates + QStringLiteral(" and (") + filter + QLatin1Char(')');
     }
     rendezvousModel->setFilter(filter);
     qDebug() << filter;

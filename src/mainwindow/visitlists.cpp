@@ -5,6 +5,7 @@
 
 #include "ui_mainwindow.h"
 
+#include "data/search.h"
 #include "data/sql.h"
 #include "mainwindow/listcolumns.h"
 #include "visits/dialogaddupdatevisite.h"
@@ -220,7 +221,9 @@ void MainWindow::filterAllVisits(const QString& searchText, const QString& openi
         QStringLiteral("%'  or diagnostique  like '%") + text + QStringLiteral("%'  or typeProthese  like '%") + text +
         QStringLiteral("%'  or vdate like '%") + text + QStringLiteral("%'  or vdate like '%") + slashed +
         QStringLiteral("%'  ) and Type like '%") + sql::quoted(allVisitsType) + QStringLiteral("%'  ");
-    soinsProtheseModel->setFilter(filter);
+    // The search index narrows twenty years of visits to a few candidates, on which the like filter decides.
+    const QString candidates = search::visitCandidates(searchText);
+    soinsProtheseModel->setFilter(candidates.isEmpty() ? filter : candidates + QStringLiteral(" and ") + filter);
     qDebug() << filter;
     soinsProtheseModel->select();
     ui->parVisiteTableView->resizeColumnsToContents();
