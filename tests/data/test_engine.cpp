@@ -249,6 +249,66 @@ private slots:
         database::closeDefaultConnection();
     }
 
+    // The candidates of the visit and appointment indexes never lose a row that the like filter keeps, after
+    // any change to the visits, the appointments or the patients' names, the date triggers included.
+    void visitAndAppointmentCandidatesKeepEveryMatchingRow() {
+        TempOffice office;
+        for (const char* statement :
+             {"insert into Patients (Nom) values ('Élodie Durand'), ('Ali Benali')",
+              "insert into Visites (PatientNum, Type, VDate, Motif, Diagnostique) values "
+              "(1, 'SOINS', '12-08-2025 10:30', 'Douleur', 'Carie'), (2, 'SOINS', '2025-12-08T09:00:00', 'Contrôle', "
+              "'')",
+              "insert into Rendezvous (PatientNum, RVDate, traitement) values (1, '12-08-2025 10:30', 'Détartrage'), "
+              "(2, '2025-12-08T09:00:00', 'Extraction')"})
+            QVERIFY2(office.exec(statement), statement);
+
+        const auto visits = [](const QString& typed, bool narrowed) {
+            QString like = typed;
+            const QString filter = QString("(Nom like '%1' or motif like '%1' or diagnostique like '%1' or "
+                                           "typeProthese like '%1' or vdate like '%1' or vdate like '%2')")
+                                       .arg("%" + like + "%", "%" + like.replace('-', '/') + "%");
+            const QString candidates = search::visitCandidates(typed);
+            if (narrowed && candidates.isEmpty())
+                return QStringList({"no candidates"});
+            return column("select VisiteNum from vSoinsProthese where " +
+                          (narrowed ? candidates + " and " : QString()) + filter + " order by VisiteNum");
+        };
+        const auto appointments = [](const QString& typed, bool narrowed) {
+            const QString filter =
+                QString("(Nom like '%1' or traitement like '%1' or Etat like '%1')").arg("%" + typed + "%");
+            const QString candidates = search::appointmentCandidates(typed);
+            if (narrowed && candidates.isEmpty())
+                return QStringList({"no candidates"});
+            return column("select RVNum from vRendezvous where " + (narrowed ? candidates + " and " : QString()) +
+                          filter + " order by RVNum");
+        };
+        const auto checkAll = [&](const QStringList& expectedVisits, const QStringList& expectedAppointments) {
+            for (const char* typed : {"12-08", "12/08/2025 10:3", "08-12", "élodie", "BENALI", "carie", "cont"}) {
+                QCOMPARE(visits(typed, true), visits(typed, false));
+            }
+            for (const char* typed : {"DURAND", "benali", "détart", "extr", "attente", "présent"})
+                QCOMPARE(appointments(typed, true), appointments(typed, false));
+            QCOMPARE(visits("12-08", true), expectedVisits);
+            QCOMPARE(appointments("durand", true), expectedAppointments);
+        };
+        // "12-08" is the 12th of August (visit 1) as the user reads it, never the stored 2025-12-08.
+        checkAll({"1"}, {"1"});
+
+        QVERIFY(office.exec("update Visites set VDate = '12-08-2024 08:00', Motif = 'Contrôle' where VisiteNum = 2"));
+        QVERIFY(office.exec("update Patients set Nom = 'Ali Durand' where Num = 2"));
+        QVERIFY(office.exec("update Rendezvous set Etat = 'Présent' where RVNum = 1"));
+        QVERIFY(office.exec("update Patients set Age = 30"));
+        checkAll({"1", "2"}, {"1", "2"});
+
+        QVERIFY(office.exec("delete from Visites where VisiteNum = 1"));
+        QVERIFY(office.exec("delete from Rendezvous where RVNum = 1"));
+        QVERIFY(office.exec("insert into Visites (PatientNum, Type, VDate, Motif) values (1, 'SOINS', "
+                            "'12-08-2023', 'Urgence')"));
+        checkAll({"2", "3"}, {"2"});
+        QVERIFY(sql::exec("insert into visites_search (visites_search) values ('integrity-check')"));
+        QVERIFY(sql::exec("insert into rendezvous_search (rendezvous_search) values ('integrity-check')"));
+    }
+
     void failedStatementReportsFailure() {
         TempOffice office;
         QSqlQuery query;
