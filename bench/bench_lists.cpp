@@ -157,10 +157,14 @@ void typeKeys(QLineEdit* line, const QString& text, Result& result, QWidget* win
         result.samples.push_back(timed([&] { typeCharacter(line, c); }));
         captureLists(window);
     }
-    // The statements of the last key, the most selective.
-    if (qEnvironmentVariableIsSet("BENCH_SHOW"))
+    // The time of each key, and the statements of the last key, the most selective.
+    if (qEnvironmentVariableIsSet("BENCH_SHOW")) {
+        for (int i = 0; i < text.size(); ++i)
+            std::fprintf(stderr, "%s %.1f ms\n", qPrintable(text.left(i + 1)),
+                         result.samples[result.samples.size() - text.size() + i]);
         for (const Statement& st : captured)
             std::fprintf(stderr, "%d: %s\n", st.rows, qPrintable(st.text));
+    }
     if (plain)
         result.plain = plainMilliseconds(plain, captured);
 }
