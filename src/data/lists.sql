@@ -141,11 +141,70 @@ FROM Traitements
 GROUP BY date(Traitements.VDate), Traitements.Medcin_id
 ORDER BY date(Traitements.VDate), Traitements.Medcin_id;
 
--- The acts with the columns of Query, ungrouped: the totals of a period in one pass over its acts.
+-- The receipts of each day and doctor, kept up to date by the acts' triggers: the totals of a period read
+-- a few rows a day instead of every act, so that the whole office sums as quickly as a month. A change adds
+-- its differences, in any order the date triggers leave; a day and doctor without acts goes.
+CREATE TABLE IF NOT EXISTS recettes_jour (
+    VDate TEXT NOT NULL,
+    Medcin_id INTEGER NOT NULL,
+    Frais NOT NULL,
+    Payement NOT NULL,
+    Actes INTEGER NOT NULL,
+    PRIMARY KEY (VDate, Medcin_id)
+) WITHOUT ROWID;
+
+DROP TRIGGER IF EXISTS recettes_jour_insert;
+CREATE TRIGGER recettes_jour_insert AFTER INSERT ON Traitements
+BEGIN
+    INSERT INTO recettes_jour
+    VALUES (coalesce(date(new.VDate), ''), coalesce(new.Medcin_id, 0), coalesce(new.Frais, 0),
+            coalesce(new.Payement, 0), 1)
+    ON CONFLICT (VDate, Medcin_id) DO UPDATE
+    SET Frais = Frais + excluded.Frais, Payement = Payement + excluded.Payement, Actes = Actes + excluded.Actes;
+    DELETE FROM recettes_jour
+    WHERE VDate = coalesce(date(new.VDate), '') AND Medcin_id = coalesce(new.Medcin_id, 0) AND Actes = 0;
+END;
+DROP TRIGGER IF EXISTS recettes_jour_delete;
+CREATE TRIGGER recettes_jour_delete AFTER DELETE ON Traitements
+BEGIN
+    INSERT INTO recettes_jour
+    VALUES (coalesce(date(old.VDate), ''), coalesce(old.Medcin_id, 0), -coalesce(old.Frais, 0),
+            -coalesce(old.Payement, 0), -1)
+    ON CONFLICT (VDate, Medcin_id) DO UPDATE
+    SET Frais = Frais + excluded.Frais, Payement = Payement + excluded.Payement, Actes = Actes + excluded.Actes;
+    DELETE FROM recettes_jour
+    WHERE VDate = coalesce(date(old.VDate), '') AND Medcin_id = coalesce(old.Medcin_id, 0) AND Actes = 0;
+END;
+DROP TRIGGER IF EXISTS recettes_jour_update;
+CREATE TRIGGER recettes_jour_update AFTER UPDATE OF VDate, Frais, Payement, Medcin_id ON Traitements
+BEGIN
+    INSERT INTO recettes_jour
+    VALUES (coalesce(date(old.VDate), ''), coalesce(old.Medcin_id, 0), -coalesce(old.Frais, 0),
+            -coalesce(old.Payement, 0), -1)
+    ON CONFLICT (VDate, Medcin_id) DO UPDATE
+    SET Frais = Frais + excluded.Frais, Payement = Payement + excluded.Payement, Actes = Actes + excluded.Actes;
+    INSERT INTO recettes_jour
+    VALUES (coalesce(date(new.VDate), ''), coalesce(new.Medcin_id, 0), coalesce(new.Frais, 0),
+            coalesce(new.Payement, 0), 1)
+    ON CONFLICT (VDate, Medcin_id) DO UPDATE
+    SET Frais = Frais + excluded.Frais, Payement = Payement + excluded.Payement, Actes = Actes + excluded.Actes;
+    DELETE FROM recettes_jour
+    WHERE ((VDate = coalesce(date(old.VDate), '') AND Medcin_id = coalesce(old.Medcin_id, 0))
+           OR (VDate = coalesce(date(new.VDate), '') AND Medcin_id = coalesce(new.Medcin_id, 0)))
+      AND Actes = 0;
+END;
+
+DELETE FROM recettes_jour;
+INSERT INTO recettes_jour
+SELECT coalesce(date(VDate), ''), coalesce(Medcin_id, 0), sum(coalesce(Frais, 0)), sum(coalesce(Payement, 0)), count(*)
+FROM Traitements
+GROUP BY 1, 2;
+
+-- The receipts per day and doctor with the columns of Query, ungrouped: the totals of a period.
 DROP VIEW IF EXISTS vRecettes;
 CREATE VIEW vRecettes AS
-SELECT date(Traitements.VDate) AS VDate, Traitements.Frais, Traitements.Payement, Traitements.Medcin_id AS id
-FROM Traitements;
+SELECT recettes_jour.VDate, recettes_jour.Frais, recettes_jour.Payement, recettes_jour.Medcin_id AS id
+FROM recettes_jour;
 
 -- The receipts per patient and doctor, in the order of the names: each patient's sums are read from his own
 -- visits, so that the first names show without summing the whole office.

@@ -192,6 +192,33 @@ private slots:
         QCOMPARE(column(otherFirstRole.findChild<QTableView*>("tableViewPatient"), "Nom"), QStringList());
     }
 
+    // The totals are kept by the acts' triggers: they follow every change of an act, by the program or by
+    // another tool, and a deleted visit takes its acts out of them.
+    void totalsFollowEveryChangeOfTheActs() {
+        TempOffice office;
+        addUsers(office);
+        addFirstDoctorsActs(office);
+        const int karim = addVisit(office, "Karim", "07-03-2024 15:00");
+        QVERIFY(addAct(office, karim, "07-03-2024 15:00", 700, 200, 2));
+        QVERIFY(office.exec("update Traitements set Frais = 900, Medcin_id = 1 where visite_id = " +
+                            QString::number(karim)));
+        QVERIFY(office.exec("update Traitements set VDate = '06-03-2024 11:00' where Frais = 3000"));
+        sumFormDialog first(1);
+        QCOMPARE(totals(first), QStringList({"5900", "3700", "2200"}));
+        sumFormDialog second(2);
+        QCOMPARE(totals(second), QStringList({"", "", "0"}));
+
+        sumFormDialog lastDay(1);
+        stepDay(lastDay.findChild<QDateEdit*>("dateEdit_2"), Qt::Key_Down);
+        QCOMPARE(totals(lastDay), QStringList({"5000", "3500", "1500"}));
+
+        QVERIFY(office.exec("delete from Visites where VisiteNum = " + QString::number(karim)));
+        QVERIFY(office.exec("insert into Traitements (visite_id, VDate, Frais, Medcin_id) values (99, "
+                            "'2024-03-06T12:00:00', null, null)"));
+        sumFormDialog afterwards(1);
+        QCOMPARE(totals(afterwards), QStringList({"5000", "3500", "1500"}));
+    }
+
     void withoutActsTheDatesKeepTheirDefaults() {
         TempOffice office;
         addUsers(office);
