@@ -11,6 +11,7 @@
 #include "appointments/dialogpatientrv.h"
 #include "appointments/dialogrendezvous.h"
 #include "data/database.h"
+#include "data/listmodel.h"
 #include "mainwindow/mainwindow.h"
 #include "patients/dialogaddupdatepatient.h"
 #include "patients/dialogfindpatient.h"
@@ -70,10 +71,21 @@ void captureStatements(QtMsgType type, const QMessageLogContext& context, const 
 void captureLists(QWidget* window) {
     QSet<QAbstractItemModel*> seen; // a table's headers show its model too
     for (QAbstractItemView* view : window->findChildren<QAbstractItemView*>()) {
-        auto* model = qobject_cast<QSqlQueryModel*>(view->model());
-        if (model && !seen.contains(model) && !model->query().lastQuery().isEmpty())
-            captured.push_back({model->query().lastQuery(), model->rowCount()});
+        QAbstractItemModel* model = view->model();
+        if (!model || seen.contains(model))
+            continue;
         seen.insert(model);
+        if (auto* list = qobject_cast<ListModel*>(model)) {
+            // Its pages are in the statement log when the log is on; otherwise its first page is read again.
+            const QString statement = list->selectStatement();
+            const bool logged = std::any_of(captured.begin(), captured.end(),
+                                            [&](const Statement& st) { return st.text.startsWith(statement); });
+            if (!logged && !list->tableName().isEmpty())
+                captured.push_back({statement, list->rowCount()});
+        } else if (auto* query = qobject_cast<QSqlQueryModel*>(model)) {
+            if (!query->query().lastQuery().isEmpty())
+                captured.push_back({query->query().lastQuery(), query->rowCount()});
+        }
     }
 }
 
