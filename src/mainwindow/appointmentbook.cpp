@@ -29,6 +29,7 @@ void MainWindow::setupAppointmentModel() {
     rendezvousModel = new ListModel(this);
     rendezvousModel->setTable(QStringLiteral("vRendezvous"));
     ui->tousRendezvousTableView->setModel(rendezvousModel);
+    ui->tousRendezvousTableView->horizontalHeader()->setResizeContentsPrecision(look::measuredRows);
     ui->tousRendezvousTableView->setWindowTitle(tr("Table de tous les rendez-vous"));
     rendezvousModel->setFilter(QStringLiteral(" rvdate =datevalue('") +
                                QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral("')"));

@@ -40,6 +40,7 @@ void MainWindow::setupAllVisitsModel() {
     soinsProtheseModel = new ListModel(this);
     soinsProtheseModel->setTable(QStringLiteral("vSoinsProthese"));
     ui->parVisiteTableView->setModel(soinsProtheseModel);
+    ui->parVisiteTableView->horizontalHeader()->setResizeContentsPrecision(look::measuredRows);
     const int balance = listcolumns::of(soinsProtheseModel, "Reste");
     ui->parVisiteTableView->setItemDelegateForColumn(balance, new Delegate(ui->parVisiteTableView));
     const int date = listcolumns::of(soinsProtheseModel, "VDate");

@@ -8,6 +8,7 @@
 #include "patients/dialogaddupdatepatient.h"
 #include "widgets/columntitles.h"
 #include "widgets/deletionquestion.h"
+#include "widgets/look.h"
 #include "widgets/savefailure.h"
 
 #include "data/listmodel.h"
@@ -41,6 +42,7 @@ DialogFindPatient::DialogFindPatient(int userId, QWidget* parent)
     patientsModel->setSort(nomColumn, Qt::AscendingOrder);
     patientsModel->select();
     ui->tableViewPatient->setModel(patientsModel);
+    ui->tableViewPatient->horizontalHeader()->setResizeContentsPrecision(look::measuredRows);
     setColumnTitles(patientsModel);
     ui->tableViewPatient->horizontalHeader()->setSortIndicator(nomColumn, Qt::AscendingOrder);
     connect(ui->tableViewPatient->selectionModel(), &QItemSelectionModel::currentChanged, this,
