@@ -78,7 +78,8 @@ QString ofPatientsNamed(const char* key, const char* table, const QStringList& t
 QString keyIn(const char* key, const QString& candidates) {
     QSqlQuery query;
     query.setForwardOnly(true);
-    if (!sql::exec(query, QStringLiteral("select count(*) from (%1 limit %2)").arg(candidates).arg(mostCandidates)) ||
+    if (!sql::exec(query, QStringLiteral("select count(*) from (") + candidates + QStringLiteral(" limit ") +
+                              QString::number(mostCandidates) + QLatin1Char(')')) ||
         !query.next())
         return {};
     const int count = query.value(0).toInt();
