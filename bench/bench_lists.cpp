@@ -26,6 +26,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -68,6 +69,8 @@ void captureStatements(QtMsgType type, const QMessageLogContext& context, const 
         std::fprintf(stderr, "failed: %s\n", qPrintable(message));
 }
 
+const QLoggingCategory statementLog("kelvora.sql");
+
 // The statement behind every list of the window, with the rows it has read so far.
 void captureLists(QWidget* window) {
     QSet<QAbstractItemModel*> seen; // a table's headers show its model too
@@ -77,12 +80,10 @@ void captureLists(QWidget* window) {
             continue;
         seen.insert(model);
         if (auto* list = qobject_cast<ListModel*>(model)) {
-            // Its pages are in the statement log when the log is on; otherwise its first page is read again.
-            const QString statement = list->selectStatement();
-            const bool logged = std::any_of(captured.begin(), captured.end(),
-                                            [&](const Statement& st) { return st.text.startsWith(statement); });
-            if (!logged && !list->tableName().isEmpty())
-                captured.push_back({statement, list->rowCount()});
+            // The statement log holds the pages a list read during the sample; without the log, every list's
+            // first page is read again.
+            if (!statementLog.isDebugEnabled() && !list->tableName().isEmpty())
+                captured.push_back({list->selectStatement(), list->rowCount()});
         } else if (auto* query = qobject_cast<QSqlQueryModel*>(model)) {
             if (!query->query().lastQuery().isEmpty())
                 captured.push_back({query->query().lastQuery(), query->rowCount()});
