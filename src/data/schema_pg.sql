@@ -54,7 +54,11 @@ CREATE TABLE Traitements (
 );
 CREATE INDEX idx_traitements_visite ON Traitements(visite_id NULLS FIRST);
 CREATE INDEX idx_traitements_vdate ON Traitements(VDate NULLS FIRST);
-CREATE INDEX idx_traitements_medecin ON Traitements(Medcin_id NULLS FIRST);
+-- A period of the receipts, read through the day of the acts: the index also holds the amounts, so that a
+-- period's sums never read the acts themselves. No index on the doctor alone: a doctor's acts are a third of
+-- the office.
+CREATE INDEX idx_traitements_day ON Traitements((VDate::date) NULLS FIRST, Medcin_id NULLS FIRST)
+    INCLUDE (Frais, Payement, VDate);
 
 CREATE TABLE Rendezvous (
     RVNum serial PRIMARY KEY,
@@ -66,6 +70,8 @@ CREATE TABLE Rendezvous (
 );
 CREATE INDEX idx_rendezvous_patient ON Rendezvous(PatientNum NULLS FIRST);
 CREATE INDEX idx_rendezvous_rvdate ON Rendezvous(RVDate NULLS FIRST);
+-- A day of the appointment book, in the order of its hours.
+CREATE INDEX idx_rendezvous_day ON Rendezvous((RVDate::date), RVDate);
 
 CREATE TABLE "user" (
     id serial PRIMARY KEY,
@@ -138,27 +144,38 @@ SELECT Rendezvous.RVDate AS "date", Patients.Nom, Rendezvous.traitement, Rendezv
 FROM Rendezvous INNER JOIN Patients ON Rendezvous.PatientNum = Patients.Num
 ORDER BY Rendezvous.RVDate;
 
+-- The receipts per day and doctor. A period filter on VDate reaches the acts before they are grouped, and
+-- the groups come in the order of the day index, so that the first days show without grouping the whole
+-- period.
 CREATE VIEW Query AS
 SELECT Traitements.VDate::date AS VDate,
        coalesce(sum(Traitements.Frais), 0) AS SommeDeFrais,
        coalesce(sum(Traitements.Payement), 0) AS SommeDePayement,
        coalesce(sum(Traitements.Frais), 0) - coalesce(sum(Traitements.Payement), 0) AS Reste,
-       Traitements.Medcin_id AS id, min("user".Name) AS Médecin
-FROM Traitements LEFT JOIN "user" ON Traitements.Medcin_id = "user".id
+       Traitements.Medcin_id AS id,
+       (SELECT "user".Name FROM "user" WHERE "user".id = Traitements.Medcin_id) AS Médecin
+FROM Traitements
 GROUP BY Traitements.VDate::date, Traitements.Medcin_id
-ORDER BY Traitements.VDate::date;
+ORDER BY Traitements.VDate::date NULLS FIRST, Traitements.Medcin_id NULLS FIRST;
 
+-- The acts with the columns of Query, ungrouped: the totals of a period in one pass over its acts.
+CREATE VIEW vRecettes AS
+SELECT Traitements.VDate::date AS VDate, Traitements.Frais, Traitements.Payement, Traitements.Medcin_id AS id
+FROM Traitements;
+
+-- The receipts per patient and doctor, in the order of the names: each patient's sums are read from his own
+-- visits, so that the first names show without summing the whole office.
 CREATE VIEW vPatient AS
-SELECT Patients.Num, min(Patients.Nom) AS Nom,
-       coalesce(sum(Traitements.Frais), 0) AS SommeDeFrais,
-       coalesce(sum(Traitements.Payement), 0) AS SommeDePayement,
-       coalesce(sum(Traitements.Frais), 0) - coalesce(sum(Traitements.Payement), 0) AS Reste,
-       Traitements.Medcin_id AS id, min("user".Name) AS Médecin
-FROM ((Patients INNER JOIN Visites ON Patients.Num = Visites.PatientNum)
-      INNER JOIN Traitements ON Visites.VisiteNum = Traitements.visite_id)
-     LEFT JOIN "user" ON Traitements.Medcin_id = "user".id
-GROUP BY Patients.Num, Traitements.Medcin_id
-ORDER BY min(Patients.Nom);
+SELECT Patients.Num, Patients.Nom, sums.SommeDeFrais, sums.SommeDePayement,
+       sums.SommeDeFrais - sums.SommeDePayement AS Reste, "user".id AS id, "user".Name AS Médecin
+FROM Patients CROSS JOIN "user"
+CROSS JOIN LATERAL (
+    SELECT coalesce(sum(Traitements.Frais), 0) AS SommeDeFrais,
+           coalesce(sum(Traitements.Payement), 0) AS SommeDePayement, count(*) AS acts
+    FROM Visites INNER JOIN Traitements ON Visites.VisiteNum = Traitements.visite_id
+    WHERE Visites.PatientNum = Patients.Num AND Traitements.Medcin_id = "user".id) AS sums
+WHERE sums.acts > 0
+ORDER BY Patients.Nom NULLS FIRST;
 
 -- datevalue('dd-MM-yyyy'), datevalue('dd/MM/yyyy') and datevalue('yyyy-MM-dd'), a time allowed after the day:
 -- the day, or nothing for a text that is no day.
@@ -180,20 +197,19 @@ CREATE FUNCTION datevalue(day date) RETURNS date LANGUAGE sql IMMUTABLE PARALLEL
 CREATE FUNCTION last_insert_rowid() RETURNS bigint LANGUAGE sql VOLATILE AS $$ SELECT lastval() $$;
 
 -- like ignores letter case, accented letters included; a backslash typed in a pattern is a plain character,
--- as in the office file. A date-time also matches in the forms a user types: 'dd-MM-yyyy HH:mm' and
--- 'dd/MM/yyyy HH:mm:ss' (a day alone: 'dd-MM-yyyy' and 'dd/MM/yyyy').
+-- as in the office file. A date-time matches only in the forms a user reads and types: 'dd-MM-yyyy HH:mm' and
+-- 'dd/MM/yyyy HH:mm:ss' (a day alone: 'dd-MM-yyyy' and 'dd/MM/yyyy'), never in the server's own text: "12-08"
+-- is the 12th of August, not the 8th of December.
 CREATE FUNCTION kelvora_like(value text, pattern text) RETURNS boolean LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
     SELECT lower(value COLLATE "und-x-icu") COLLATE "C" OPERATOR(pg_catalog.~~)
            replace(lower(pattern COLLATE "und-x-icu"), '\', '\\') COLLATE "C"
 $$;
 CREATE FUNCTION kelvora_like(value timestamp, pattern text) RETURNS boolean LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
-    SELECT kelvora_like(to_char(value, 'YYYY-MM-DD"T"HH24:MI:SS'), pattern)
-        OR kelvora_like(to_char(value, 'DD-MM-YYYY HH24:MI'), pattern)
+    SELECT kelvora_like(to_char(value, 'DD-MM-YYYY HH24:MI'), pattern)
         OR kelvora_like(to_char(value, 'DD/MM/YYYY HH24:MI:SS'), pattern)
 $$;
 CREATE FUNCTION kelvora_like(value date, pattern text) RETURNS boolean LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
-    SELECT kelvora_like(to_char(value, 'YYYY-MM-DD'), pattern)
-        OR kelvora_like(to_char(value, 'DD-MM-YYYY'), pattern)
+    SELECT kelvora_like(to_char(value, 'DD-MM-YYYY'), pattern)
         OR kelvora_like(to_char(value, 'DD/MM/YYYY'), pattern)
 $$;
 CREATE FUNCTION kelvora_like(value bigint, pattern text) RETURNS boolean LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
@@ -236,3 +252,20 @@ CREATE OPERATOR || (LEFTARG = date, RIGHTARG = text, FUNCTION = kelvora_concat_d
 CREATE OPERATOR || (LEFTARG = text, RIGHTARG = date, FUNCTION = kelvora_concat_day);
 CREATE OPERATOR || (LEFTARG = timestamp, RIGHTARG = text, FUNCTION = kelvora_concat_time);
 CREATE OPERATOR || (LEFTARG = text, RIGHTARG = timestamp, FUNCTION = kelvora_concat_time);
+
+-- The patient search: every run of three characters of the searched columns, in one text per patient with
+-- its letter case folded. It only narrows the search to a few candidates; the like filter of the find dialog
+-- still decides. The trigram operators keep to a schema of their own, out of the way of the office's names.
+CREATE SCHEMA trigrams;
+CREATE EXTENSION pg_trgm SCHEMA trigrams;
+CREATE FUNCTION patient_search_text(dossier text, nom text, antecedent_g text, antecedent_l text, adresse text,
+                                    tel text, annee integer, autres text)
+    RETURNS text LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
+    SELECT lower((coalesce(dossier, '') || E'\n' || coalesce(nom, '') || E'\n' || coalesce(antecedent_g, '') ||
+                  E'\n' || coalesce(antecedent_l, '') || E'\n' || coalesce(adresse, '') || E'\n' ||
+                  coalesce(tel, '') || E'\n' || coalesce(annee::text, '') || E'\n' || coalesce(autres, ''))
+                 COLLATE "und-x-icu")
+$$;
+CREATE INDEX idx_patients_search ON Patients USING gin (
+    patient_search_text(n°dossier, Nom, Antecedent_G, Antecedent_L, Adresse, Tel, Annee, Autres)
+    trigrams.gin_trgm_ops);

@@ -1,8 +1,10 @@
 #include "data/search.h"
 
+#include "data/server.h"
 #include "data/sql.h"
 
 #include <QSet>
+#include <QSqlDatabase>
 
 namespace search {
 
@@ -15,9 +17,40 @@ const char searchedColumnsWithoutHistory[] = "dossier nom adresse tel annee autr
 // The index holds every three characters in a row; a word is found through its own.
 constexpr int trigramLength = 3;
 
+// Whether the like operator's wildcards leave at least three characters in a row in the word.
+bool hasTrigram(const QString& word) {
+    int run = 0;
+    for (uint c : word.toUcs4()) {
+        run = c == '%' || c == '_' ? 0 : run + 1;
+        if (run >= trigramLength)
+            return true;
+    }
+    return false;
+}
+
+// On a server, a trigram index over the text of every searched column narrows the register. The medical
+// history is always in it: the like filter decides.
+QString serverPatientCandidates(const QStringList& words) {
+    QStringList conditions;
+    for (const QString& word : words) {
+        if (!hasTrigram(word))
+            continue;
+        // The like of the office file has no escape character: a backslash is a plain one.
+        QString pattern = word;
+        pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+        conditions << QStringLiteral("patient_search_text(\"n°dossier\", Nom, Antecedent_G, Antecedent_L, Adresse, "
+                                     "Tel, Annee, Autres) OPERATOR(pg_catalog.~~) lower('%") +
+                          sql::quoted(pattern) + QStringLiteral("%' COLLATE \"und-x-icu\")");
+    }
+    return conditions.isEmpty() ? QString()
+                                : QLatin1Char('(') + conditions.join(QLatin1String(" and ")) + QLatin1Char(')');
+}
+
 } // namespace
 
 QString patientCandidates(const QStringList& words, bool withHistory) {
+    if (server::isServer(QSqlDatabase::database(QSqlDatabase::defaultConnection, false)))
+        return serverPatientCandidates(words);
     QStringList trigrams;
     QSet<QString> seen;
     for (const QString& word : words) {
