@@ -25,6 +25,8 @@ CREATE TABLE Patients (
     n°dossier text
 );
 CREATE INDEX idx_patients_nom ON Patients(Nom NULLS FIRST);
+-- The newest patient first, in the office file's order of empty values: the key's own index has the other.
+CREATE UNIQUE INDEX idx_patients_num ON Patients(Num NULLS FIRST);
 
 CREATE TABLE Visites (
     VisiteNum serial PRIMARY KEY,
@@ -136,13 +138,13 @@ SELECT Rendezvous.RVDate AS "date", Patients.Nom, Rendezvous.Etat, Rendezvous.tr
        Rendezvous.Médecin, Patients.Num, Rendezvous.RVNum,
        Rendezvous.RVDate::date AS RVDate, Rendezvous.RVDate::date AS VDate
 FROM Rendezvous INNER JOIN Patients ON Rendezvous.PatientNum = Patients.Num
-ORDER BY Rendezvous.RVDate;
+ORDER BY Rendezvous.RVDate NULLS FIRST;
 
 CREATE VIEW vrendezvousdate AS
 SELECT Rendezvous.RVDate AS "date", Patients.Nom, Rendezvous.traitement, Rendezvous.Etat, Rendezvous.Médecin,
        Patients.Num, Rendezvous.RVDate::date AS RVDate
 FROM Rendezvous INNER JOIN Patients ON Rendezvous.PatientNum = Patients.Num
-ORDER BY Rendezvous.RVDate;
+ORDER BY Rendezvous.RVDate NULLS FIRST;
 
 -- The receipts per day and doctor. A period filter on VDate reaches the acts before they are grouped, and
 -- the groups come in the order of the day index, so that the first days show without grouping the whole
@@ -200,17 +202,42 @@ CREATE FUNCTION last_insert_rowid() RETURNS bigint LANGUAGE sql VOLATILE AS $$ S
 -- as in the office file. A date-time matches only in the forms a user reads and types: 'dd-MM-yyyy HH:mm' and
 -- 'dd/MM/yyyy HH:mm:ss' (a day alone: 'dd-MM-yyyy' and 'dd/MM/yyyy'), never in the server's own text: "12-08"
 -- is the 12th of August, not the 8th of December.
+-- A pattern of wildcards '%' alone, which the lists' empty search lines give, keeps every value at no cost
+-- (an empty value stays unknown, as with any other pattern).
 CREATE FUNCTION kelvora_like(value text, pattern text) RETURNS boolean LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
-    SELECT lower(value COLLATE "und-x-icu") COLLATE "C" OPERATOR(pg_catalog.~~)
-           replace(lower(pattern COLLATE "und-x-icu"), '\', '\\') COLLATE "C"
+    SELECT CASE WHEN pattern !~ '[^%]' THEN value IS NOT NULL OR NULL
+                ELSE lower(value COLLATE "und-x-icu") COLLATE "C" OPERATOR(pg_catalog.~~)
+                     replace(lower(pattern COLLATE "und-x-icu"), '\', '\\') COLLATE "C"
+           END
+$$;
+-- The typed forms are written with immutable functions only (to_char depends on the session), so that the
+-- server inlines like into the statement and sees, when it plans it, that a pattern holding anything but
+-- digits and separators matches no date: most searches are words, and skip the dates at no cost.
+CREATE FUNCTION kelvora_two_digits(value double precision) RETURNS text LANGUAGE sql IMMUTABLE PARALLEL SAFE AS
+    $$ SELECT lpad(floor(value)::integer::text, 2, '0') $$;
+CREATE FUNCTION kelvora_typed_day(value timestamp, separator text) RETURNS text LANGUAGE sql IMMUTABLE
+    PARALLEL SAFE AS $$
+    SELECT kelvora_two_digits(date_part('day', value)) || separator || kelvora_two_digits(date_part('month', value))
+           || separator || lpad(date_part('year', value)::integer::text, 4, '0')
 $$;
 CREATE FUNCTION kelvora_like(value timestamp, pattern text) RETURNS boolean LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
-    SELECT kelvora_like(to_char(value, 'DD-MM-YYYY HH24:MI'), pattern)
-        OR kelvora_like(to_char(value, 'DD/MM/YYYY HH24:MI:SS'), pattern)
+    SELECT CASE WHEN value IS NULL THEN NULL
+                WHEN pattern !~ '[^%]' THEN true
+                WHEN pattern !~ '^[-0-9/: %_]*$' THEN false
+                ELSE kelvora_like(kelvora_typed_day(value, '-') || ' ' || kelvora_two_digits(date_part('hour', value))
+                                  || ':' || kelvora_two_digits(date_part('minute', value)), pattern)
+                  OR kelvora_like(kelvora_typed_day(value, '/') || ' ' || kelvora_two_digits(date_part('hour', value))
+                                  || ':' || kelvora_two_digits(date_part('minute', value)) || ':'
+                                  || kelvora_two_digits(date_part('second', value)), pattern)
+           END
 $$;
 CREATE FUNCTION kelvora_like(value date, pattern text) RETURNS boolean LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
-    SELECT kelvora_like(to_char(value, 'DD-MM-YYYY'), pattern)
-        OR kelvora_like(to_char(value, 'DD/MM/YYYY'), pattern)
+    SELECT CASE WHEN value IS NULL THEN NULL
+                WHEN pattern !~ '[^%]' THEN true
+                WHEN pattern !~ '^[-0-9/: %_]*$' THEN false
+                ELSE kelvora_like(kelvora_typed_day(value, '-'), pattern)
+                  OR kelvora_like(kelvora_typed_day(value, '/'), pattern)
+           END
 $$;
 CREATE FUNCTION kelvora_like(value bigint, pattern text) RETURNS boolean LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
     SELECT kelvora_like(value::text, pattern)
@@ -269,3 +296,15 @@ $$;
 CREATE INDEX idx_patients_search ON Patients USING gin (
     patient_search_text(n°dossier, Nom, Antecedent_G, Antecedent_L, Adresse, Tel, Annee, Autres)
     trigrams.gin_trgm_ops);
+
+-- What the server knows of the texts as like reads them, letter case folded: it plans a list's search on how
+-- many rows each like keeps ("Type like '%SOINS%'" keeps most visits, a name a few), and reads a long list in
+-- the order it shows rather than sorting every row the search keeps.
+CREATE STATISTICS patients_nom_folded ON (lower(Nom COLLATE "und-x-icu")) FROM Patients;
+CREATE STATISTICS visites_type_folded ON (lower(Type COLLATE "und-x-icu")) FROM Visites;
+CREATE STATISTICS visites_motif_folded ON (lower(Motif COLLATE "und-x-icu")) FROM Visites;
+CREATE STATISTICS visites_diagnostique_folded ON (lower(Diagnostique COLLATE "und-x-icu")) FROM Visites;
+CREATE STATISTICS visites_typeprothese_folded ON (lower(TypeProthese COLLATE "und-x-icu")) FROM Visites;
+CREATE STATISTICS traitements_acte_folded ON (lower(Acte COLLATE "und-x-icu")) FROM Traitements;
+CREATE STATISTICS rendezvous_traitement_folded ON (lower(traitement COLLATE "und-x-icu")) FROM Rendezvous;
+CREATE STATISTICS rendezvous_etat_folded ON (lower(Etat COLLATE "und-x-icu")) FROM Rendezvous;

@@ -35,12 +35,13 @@ QString serverPatientCandidates(const QStringList& words) {
     for (const QString& word : words) {
         if (!hasTrigram(word))
             continue;
-        // The like of the office file has no escape character: a backslash is a plain one.
+        // The like of the office file has no escape character: a backslash is a plain one. The pattern is
+        // folded as the index folds its text, and compared in the index's collation so that the index serves.
         QString pattern = word;
         pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
         conditions << QStringLiteral("patient_search_text(\"n°dossier\", Nom, Antecedent_G, Antecedent_L, Adresse, "
                                      "Tel, Annee, Autres) OPERATOR(pg_catalog.~~) lower('%") +
-                          sql::quoted(pattern) + QStringLiteral("%' COLLATE \"und-x-icu\")");
+                          sql::quoted(pattern) + QStringLiteral("%' COLLATE \"und-x-icu\") COLLATE \"default\"");
     }
     return conditions.isEmpty() ? QString()
                                 : QLatin1Char('(') + conditions.join(QLatin1String(" and ")) + QLatin1Char(')');
