@@ -83,7 +83,10 @@ QString copyRows(QSqlDatabase& source, QSqlDatabase& target) {
         if (!problem.isEmpty())
             return problem;
     }
-    return server::isServer(target) ? resetCounters(target) : QString();
+    if (!server::isServer(target))
+        return {};
+    const QString problem = resetCounters(target);
+    return problem.isEmpty() ? server::analyze(target) : problem;
 }
 
 } // namespace
