@@ -83,10 +83,7 @@ QString copyRows(QSqlDatabase& source, QSqlDatabase& target) {
         if (!problem.isEmpty())
             return problem;
     }
-    if (!server::isServer(target))
-        return {};
-    const QString problem = resetCounters(target);
-    return problem.isEmpty() ? server::analyze(target) : problem;
+    return server::isServer(target) ? resetCounters(target) : QString();
 }
 
 } // namespace
@@ -127,6 +124,8 @@ QString copyOffice(QSqlDatabase& source, const QString& pathOrLocation) {
                 problem = target.lastError().text();
             if (!problem.isEmpty())
                 target.rollback();
+            else if (toServer)
+                problem = server::analyze(target);
             source.rollback(); // nothing was written there
         }
         target.close();

@@ -294,7 +294,7 @@ QString schemaText() {
 }
 
 QString analyze(const QSqlDatabase& db) {
-    return execScript(db, QStringLiteral("ANALYZE"));
+    return execScript(db, QStringLiteral("VACUUM (ANALYZE)"));
 }
 
 QStringList officeTables() {

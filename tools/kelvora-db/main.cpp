@@ -136,12 +136,12 @@ int create(const QStringList& arguments) {
             problem = office::addFirstUser(userName, password);
         if (problem.isEmpty() && demo)
             problem = years > 0 ? office::fillYears(userName, years) : office::fillDemo(userName);
-        if (problem.isEmpty() && onServer)
-            problem = server::analyze(db);
         if (problem.isEmpty() && !db.commit())
             problem = db.lastError().text();
         if (!problem.isEmpty())
             db.rollback();
+        else if (onServer)
+            problem = server::analyze(db);
         db = QSqlDatabase();
     }
     database::closeDefaultConnection();
