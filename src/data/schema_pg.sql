@@ -207,7 +207,7 @@ CREATE FUNCTION last_insert_rowid() RETURNS bigint LANGUAGE sql VOLATILE AS $$ S
 -- A pattern of wildcards '%' alone, which the lists' empty search lines give, keeps every value at no cost
 -- (an empty value stays unknown, as with any other pattern).
 CREATE FUNCTION kelvora_like(value text, pattern text) RETURNS boolean LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
-    SELECT CASE WHEN pattern !~ '[^%]' THEN value IS NOT NULL OR NULL
+    SELECT CASE WHEN pattern COLLATE "C" !~ '[^%]' THEN value IS NOT NULL OR NULL
                 ELSE lower(value COLLATE "und-x-icu") COLLATE "C" OPERATOR(pg_catalog.~~)
                      replace(lower(pattern COLLATE "und-x-icu"), '\', '\\') COLLATE "C"
            END
@@ -224,8 +224,8 @@ CREATE FUNCTION kelvora_typed_day(value timestamp, separator text) RETURNS text 
 $$;
 CREATE FUNCTION kelvora_like(value timestamp, pattern text) RETURNS boolean LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
     SELECT CASE WHEN value IS NULL THEN NULL
-                WHEN pattern !~ '[^%]' THEN true
-                WHEN pattern !~ '^[-0-9/: %_]*$' THEN false
+                WHEN pattern COLLATE "C" !~ '[^%]' THEN true
+                WHEN pattern COLLATE "C" !~ '^[-0-9/: %_]*$' THEN false
                 ELSE kelvora_like(kelvora_typed_day(value, '-') || ' ' || kelvora_two_digits(date_part('hour', value))
                                   || ':' || kelvora_two_digits(date_part('minute', value)), pattern)
                   OR kelvora_like(kelvora_typed_day(value, '/') || ' ' || kelvora_two_digits(date_part('hour', value))
@@ -235,8 +235,8 @@ CREATE FUNCTION kelvora_like(value timestamp, pattern text) RETURNS boolean LANG
 $$;
 CREATE FUNCTION kelvora_like(value date, pattern text) RETURNS boolean LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
     SELECT CASE WHEN value IS NULL THEN NULL
-                WHEN pattern !~ '[^%]' THEN true
-                WHEN pattern !~ '^[-0-9/: %_]*$' THEN false
+                WHEN pattern COLLATE "C" !~ '[^%]' THEN true
+                WHEN pattern COLLATE "C" !~ '^[-0-9/: %_]*$' THEN false
                 ELSE kelvora_like(kelvora_typed_day(value, '-'), pattern)
                   OR kelvora_like(kelvora_typed_day(value, '/'), pattern)
            END

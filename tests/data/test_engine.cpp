@@ -143,6 +143,7 @@ private slots:
         QVERIFY(office.exec("insert into acte (Acte, Frais) values ('Détartrage', 2000)"));
         QCOMPARE(column("select Password from user where name='admin'"), QStringList({"Secret"}));
         QCOMPARE(column("select Frais from acte where Acte='détartrage'"), QStringList({"2000"}));
+        QCOMPARE(column("select Frais from acte where Acte like '%TARTR%'"), QStringList({"2000"}));
         QCOMPARE(column("select count(*) from user where Password='secret'"), QStringList({"0"}));
     }
 
