@@ -15,14 +15,7 @@ function(add_kelvora_test name)
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${config_dir}_server;KELVORA_SOURCE_DIR=${CMAKE_SOURCE_DIR};KELVORA_BINARY_DIR=${CMAKE_BINARY_DIR};KELVORA_TEST_SERVER=${KELVORA_TEST_SERVER_DIR}"
         FIXTURES_REQUIRED kelvora_server
         TIMEOUT 900)
-    # Suites whose windows still use what only the file has (the search index, the receipts' views, the
-    # file-only checks of the workstation tests): shown as not run until the server has them too.
-    if(name IN_LIST KELVORA_SERVER_PENDING)
-        set_tests_properties(${name}_server PROPERTIES DISABLED TRUE)
-    endif()
 endfunction()
-
-set(KELVORA_SERVER_PENDING test_accounting test_data test_mainwindow test_patients)
 
 # A throw-away PostgreSQL server in the build folder, started before the first test that needs it and
 # stopped after the last, whatever their outcome.

@@ -124,6 +124,8 @@ QString copyOffice(QSqlDatabase& source, const QString& pathOrLocation) {
                 problem = target.lastError().text();
             if (!problem.isEmpty())
                 target.rollback();
+            else if (toServer)
+                problem = server::analyze(target);
             source.rollback(); // nothing was written there
         }
         target.close();

@@ -25,6 +25,8 @@ CREATE TABLE Patients (
     n°dossier text
 );
 CREATE INDEX idx_patients_nom ON Patients(Nom NULLS FIRST);
+-- The newest patient first, in the office file's order of empty values: the key's own index has the other.
+CREATE UNIQUE INDEX idx_patients_num ON Patients(Num NULLS FIRST);
 
 CREATE TABLE Visites (
     VisiteNum serial PRIMARY KEY,
@@ -54,7 +56,13 @@ CREATE TABLE Traitements (
 );
 CREATE INDEX idx_traitements_visite ON Traitements(visite_id NULLS FIRST);
 CREATE INDEX idx_traitements_vdate ON Traitements(VDate NULLS FIRST);
-CREATE INDEX idx_traitements_medecin ON Traitements(Medcin_id NULLS FIRST);
+-- A period of the receipts, read through the day of the acts: the index also holds the amounts, so that a
+-- period's sums never read the acts themselves.
+CREATE INDEX idx_traitements_day ON Traitements((VDate::date) NULLS FIRST, Medcin_id NULLS FIRST)
+    INCLUDE (Frais, Payement, VDate);
+-- A doctor's receipts over a period, read from his part of the index alone.
+CREATE INDEX idx_traitements_doctor_day ON Traitements(Medcin_id NULLS FIRST, (VDate::date) NULLS FIRST)
+    INCLUDE (Frais, Payement, VDate);
 
 CREATE TABLE Rendezvous (
     RVNum serial PRIMARY KEY,
@@ -66,6 +74,8 @@ CREATE TABLE Rendezvous (
 );
 CREATE INDEX idx_rendezvous_patient ON Rendezvous(PatientNum NULLS FIRST);
 CREATE INDEX idx_rendezvous_rvdate ON Rendezvous(RVDate NULLS FIRST);
+-- A day of the appointment book, in the order of its hours.
+CREATE INDEX idx_rendezvous_day ON Rendezvous((RVDate::date), RVDate);
 
 CREATE TABLE "user" (
     id serial PRIMARY KEY,
@@ -130,35 +140,46 @@ SELECT Rendezvous.RVDate AS "date", Patients.Nom, Rendezvous.Etat, Rendezvous.tr
        Rendezvous.Médecin, Patients.Num, Rendezvous.RVNum,
        Rendezvous.RVDate::date AS RVDate, Rendezvous.RVDate::date AS VDate
 FROM Rendezvous INNER JOIN Patients ON Rendezvous.PatientNum = Patients.Num
-ORDER BY Rendezvous.RVDate;
+ORDER BY Rendezvous.RVDate NULLS FIRST;
 
 CREATE VIEW vrendezvousdate AS
 SELECT Rendezvous.RVDate AS "date", Patients.Nom, Rendezvous.traitement, Rendezvous.Etat, Rendezvous.Médecin,
        Patients.Num, Rendezvous.RVDate::date AS RVDate
 FROM Rendezvous INNER JOIN Patients ON Rendezvous.PatientNum = Patients.Num
-ORDER BY Rendezvous.RVDate;
+ORDER BY Rendezvous.RVDate NULLS FIRST;
 
+-- The receipts per day and doctor. A period filter on VDate reaches the acts before they are grouped, and
+-- the groups come in the order of the day index, so that the first days show without grouping the whole
+-- period.
 CREATE VIEW Query AS
 SELECT Traitements.VDate::date AS VDate,
        coalesce(sum(Traitements.Frais), 0) AS SommeDeFrais,
        coalesce(sum(Traitements.Payement), 0) AS SommeDePayement,
        coalesce(sum(Traitements.Frais), 0) - coalesce(sum(Traitements.Payement), 0) AS Reste,
-       Traitements.Medcin_id AS id, min("user".Name) AS Médecin
-FROM Traitements LEFT JOIN "user" ON Traitements.Medcin_id = "user".id
+       Traitements.Medcin_id AS id,
+       (SELECT "user".Name FROM "user" WHERE "user".id = Traitements.Medcin_id) AS Médecin
+FROM Traitements
 GROUP BY Traitements.VDate::date, Traitements.Medcin_id
-ORDER BY Traitements.VDate::date;
+ORDER BY Traitements.VDate::date NULLS FIRST, Traitements.Medcin_id NULLS FIRST;
 
+-- The acts with the columns of Query, ungrouped: the totals of a period in one pass over its acts.
+CREATE VIEW vRecettes AS
+SELECT Traitements.VDate::date AS VDate, Traitements.Frais, Traitements.Payement, Traitements.Medcin_id AS id
+FROM Traitements;
+
+-- The receipts per patient and doctor, in the order of the names: each patient's sums are read from his own
+-- visits, so that the first names show without summing the whole office.
 CREATE VIEW vPatient AS
-SELECT Patients.Num, min(Patients.Nom) AS Nom,
-       coalesce(sum(Traitements.Frais), 0) AS SommeDeFrais,
-       coalesce(sum(Traitements.Payement), 0) AS SommeDePayement,
-       coalesce(sum(Traitements.Frais), 0) - coalesce(sum(Traitements.Payement), 0) AS Reste,
-       Traitements.Medcin_id AS id, min("user".Name) AS Médecin
-FROM ((Patients INNER JOIN Visites ON Patients.Num = Visites.PatientNum)
-      INNER JOIN Traitements ON Visites.VisiteNum = Traitements.visite_id)
-     LEFT JOIN "user" ON Traitements.Medcin_id = "user".id
-GROUP BY Patients.Num, Traitements.Medcin_id
-ORDER BY min(Patients.Nom);
+SELECT Patients.Num, Patients.Nom, sums.SommeDeFrais, sums.SommeDePayement,
+       sums.SommeDeFrais - sums.SommeDePayement AS Reste, "user".id AS id, "user".Name AS Médecin
+FROM Patients CROSS JOIN "user"
+CROSS JOIN LATERAL (
+    SELECT coalesce(sum(Traitements.Frais), 0) AS SommeDeFrais,
+           coalesce(sum(Traitements.Payement), 0) AS SommeDePayement, count(*) AS acts
+    FROM Visites INNER JOIN Traitements ON Visites.VisiteNum = Traitements.visite_id
+    WHERE Visites.PatientNum = Patients.Num AND Traitements.Medcin_id = "user".id) AS sums
+WHERE sums.acts > 0
+ORDER BY Patients.Nom NULLS FIRST;
 
 -- datevalue('dd-MM-yyyy'), datevalue('dd/MM/yyyy') and datevalue('yyyy-MM-dd'), a time allowed after the day:
 -- the day, or nothing for a text that is no day.
@@ -180,21 +201,45 @@ CREATE FUNCTION datevalue(day date) RETURNS date LANGUAGE sql IMMUTABLE PARALLEL
 CREATE FUNCTION last_insert_rowid() RETURNS bigint LANGUAGE sql VOLATILE AS $$ SELECT lastval() $$;
 
 -- like ignores letter case, accented letters included; a backslash typed in a pattern is a plain character,
--- as in the office file. A date-time also matches in the forms a user types: 'dd-MM-yyyy HH:mm' and
--- 'dd/MM/yyyy HH:mm:ss' (a day alone: 'dd-MM-yyyy' and 'dd/MM/yyyy').
+-- as in the office file. A date-time matches only in the forms a user reads and types: 'dd-MM-yyyy HH:mm' and
+-- 'dd/MM/yyyy HH:mm:ss' (a day alone: 'dd-MM-yyyy' and 'dd/MM/yyyy'), never in the server's own text: "12-08"
+-- is the 12th of August, not the 8th of December.
+-- A pattern of wildcards '%' alone, which the lists' empty search lines give, keeps every value at no cost
+-- (an empty value stays unknown, as with any other pattern).
 CREATE FUNCTION kelvora_like(value text, pattern text) RETURNS boolean LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
-    SELECT lower(value COLLATE "und-x-icu") COLLATE "C" OPERATOR(pg_catalog.~~)
-           replace(lower(pattern COLLATE "und-x-icu"), '\', '\\') COLLATE "C"
+    SELECT CASE WHEN pattern COLLATE "C" !~ '[^%]' THEN value IS NOT NULL OR NULL
+                ELSE lower(value COLLATE "und-x-icu") COLLATE "C" OPERATOR(pg_catalog.~~)
+                     replace(lower(pattern COLLATE "und-x-icu"), '\', '\\') COLLATE "C"
+           END
+$$;
+-- The typed forms are written with immutable functions only (to_char depends on the session), so that the
+-- server inlines like into the statement and sees, when it plans it, that a pattern holding anything but
+-- digits and separators matches no date: most searches are words, and skip the dates at no cost.
+CREATE FUNCTION kelvora_two_digits(value double precision) RETURNS text LANGUAGE sql IMMUTABLE PARALLEL SAFE AS
+    $$ SELECT lpad(floor(value)::integer::text, 2, '0') $$;
+CREATE FUNCTION kelvora_typed_day(value timestamp, separator text) RETURNS text LANGUAGE sql IMMUTABLE
+    PARALLEL SAFE AS $$
+    SELECT kelvora_two_digits(date_part('day', value)) || separator || kelvora_two_digits(date_part('month', value))
+           || separator || lpad(date_part('year', value)::integer::text, 4, '0')
 $$;
 CREATE FUNCTION kelvora_like(value timestamp, pattern text) RETURNS boolean LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
-    SELECT kelvora_like(to_char(value, 'YYYY-MM-DD"T"HH24:MI:SS'), pattern)
-        OR kelvora_like(to_char(value, 'DD-MM-YYYY HH24:MI'), pattern)
-        OR kelvora_like(to_char(value, 'DD/MM/YYYY HH24:MI:SS'), pattern)
+    SELECT CASE WHEN value IS NULL THEN NULL
+                WHEN pattern COLLATE "C" !~ '[^%]' THEN true
+                WHEN pattern COLLATE "C" !~ '^[-0-9/: %_]*$' THEN false
+                ELSE kelvora_like(kelvora_typed_day(value, '-') || ' ' || kelvora_two_digits(date_part('hour', value))
+                                  || ':' || kelvora_two_digits(date_part('minute', value)), pattern)
+                  OR kelvora_like(kelvora_typed_day(value, '/') || ' ' || kelvora_two_digits(date_part('hour', value))
+                                  || ':' || kelvora_two_digits(date_part('minute', value)) || ':'
+                                  || kelvora_two_digits(date_part('second', value)), pattern)
+           END
 $$;
 CREATE FUNCTION kelvora_like(value date, pattern text) RETURNS boolean LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
-    SELECT kelvora_like(to_char(value, 'YYYY-MM-DD'), pattern)
-        OR kelvora_like(to_char(value, 'DD-MM-YYYY'), pattern)
-        OR kelvora_like(to_char(value, 'DD/MM/YYYY'), pattern)
+    SELECT CASE WHEN value IS NULL THEN NULL
+                WHEN pattern COLLATE "C" !~ '[^%]' THEN true
+                WHEN pattern COLLATE "C" !~ '^[-0-9/: %_]*$' THEN false
+                ELSE kelvora_like(kelvora_typed_day(value, '-'), pattern)
+                  OR kelvora_like(kelvora_typed_day(value, '/'), pattern)
+           END
 $$;
 CREATE FUNCTION kelvora_like(value bigint, pattern text) RETURNS boolean LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
     SELECT kelvora_like(value::text, pattern)
@@ -236,3 +281,32 @@ CREATE OPERATOR || (LEFTARG = date, RIGHTARG = text, FUNCTION = kelvora_concat_d
 CREATE OPERATOR || (LEFTARG = text, RIGHTARG = date, FUNCTION = kelvora_concat_day);
 CREATE OPERATOR || (LEFTARG = timestamp, RIGHTARG = text, FUNCTION = kelvora_concat_time);
 CREATE OPERATOR || (LEFTARG = text, RIGHTARG = timestamp, FUNCTION = kelvora_concat_time);
+
+-- The patient search: every run of three characters of the searched columns, in one text per patient with
+-- its letter case folded. It only narrows the search to a few candidates; the like filter of the find dialog
+-- still decides. The trigram operators keep to a schema of their own, out of the way of the office's names.
+CREATE SCHEMA trigrams;
+CREATE EXTENSION pg_trgm SCHEMA trigrams;
+CREATE FUNCTION patient_search_text(dossier text, nom text, antecedent_g text, antecedent_l text, adresse text,
+                                    tel text, annee integer, autres text)
+    RETURNS text LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
+    SELECT lower((coalesce(dossier, '') || E'\n' || coalesce(nom, '') || E'\n' || coalesce(antecedent_g, '') ||
+                  E'\n' || coalesce(antecedent_l, '') || E'\n' || coalesce(adresse, '') || E'\n' ||
+                  coalesce(tel, '') || E'\n' || coalesce(annee::text, '') || E'\n' || coalesce(autres, ''))
+                 COLLATE "und-x-icu")
+$$;
+CREATE INDEX idx_patients_search ON Patients USING gin (
+    patient_search_text(n°dossier, Nom, Antecedent_G, Antecedent_L, Adresse, Tel, Annee, Autres)
+    trigrams.gin_trgm_ops);
+
+-- What the server knows of the texts as like reads them, letter case folded: it plans a list's search on how
+-- many rows each like keeps ("Type like '%SOINS%'" keeps most visits, a name a few), and reads a long list in
+-- the order it shows rather than sorting every row the search keeps.
+CREATE STATISTICS patients_nom_folded ON (lower(Nom COLLATE "und-x-icu")) FROM Patients;
+CREATE STATISTICS visites_type_folded ON (lower(Type COLLATE "und-x-icu")) FROM Visites;
+CREATE STATISTICS visites_motif_folded ON (lower(Motif COLLATE "und-x-icu")) FROM Visites;
+CREATE STATISTICS visites_diagnostique_folded ON (lower(Diagnostique COLLATE "und-x-icu")) FROM Visites;
+CREATE STATISTICS visites_typeprothese_folded ON (lower(TypeProthese COLLATE "und-x-icu")) FROM Visites;
+CREATE STATISTICS traitements_acte_folded ON (lower(Acte COLLATE "und-x-icu")) FROM Traitements;
+CREATE STATISTICS rendezvous_traitement_folded ON (lower(traitement COLLATE "und-x-icu")) FROM Rendezvous;
+CREATE STATISTICS rendezvous_etat_folded ON (lower(Etat COLLATE "und-x-icu")) FROM Rendezvous;

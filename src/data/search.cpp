@@ -24,7 +24,8 @@ constexpr int trigramLength = 3;
 constexpr int fewCandidates = 1000;
 constexpr int mostCandidates = 20000;
 
-// The search indexes are SQLite's own; a server searches with the like filter alone.
+// The FTS indexes are the office file's own. A server has a patient index of its own and searches the visits
+// and appointments with the like filter alone.
 bool onServer() {
     return server::isServer(QSqlDatabase::database(QSqlDatabase::defaultConnection, false));
 }
@@ -90,11 +91,41 @@ QString keyIn(const char* key, const QString& candidates) {
     return column + QStringLiteral(" in (") + candidates + QLatin1Char(')');
 }
 
+// Whether the like operator's wildcards leave at least three characters in a row in the word.
+bool hasTrigram(const QString& word) {
+    int run = 0;
+    for (uint c : word.toUcs4()) {
+        run = c == '%' || c == '_' ? 0 : run + 1;
+        if (run >= trigramLength)
+            return true;
+    }
+    return false;
+}
+
+// On a server, a trigram index over the text of every searched column narrows the register. The medical
+// history is always in it: the like filter decides.
+QString serverPatientCandidates(const QStringList& words) {
+    QStringList conditions;
+    for (const QString& word : words) {
+        if (!hasTrigram(word))
+            continue;
+        // The like of the office file has no escape character: a backslash is a plain one. The pattern is
+        // folded as the index folds its text, and compared in the index's collation so that the index serves.
+        QString pattern = word;
+        pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+        conditions << QStringLiteral("patient_search_text(\"n°dossier\", Nom, Antecedent_G, Antecedent_L, Adresse, "
+                                     "Tel, Annee, Autres) OPERATOR(pg_catalog.~~) lower('%") +
+                          sql::quoted(pattern) + QStringLiteral("%' COLLATE \"und-x-icu\") COLLATE \"default\"");
+    }
+    return conditions.isEmpty() ? QString()
+                                : QLatin1Char('(') + conditions.join(QLatin1String(" and ")) + QLatin1Char(')');
+}
+
 } // namespace
 
 QString patientCandidates(const QStringList& words, bool withHistory) {
     if (onServer())
-        return {};
+        return serverPatientCandidates(words);
     QStringList terms;
     QSet<QString> seen;
     for (const QString& word : words)

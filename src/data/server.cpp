@@ -293,6 +293,10 @@ QString schemaText() {
     return QString::fromUtf8(file.readAll());
 }
 
+QString analyze(const QSqlDatabase& db) {
+    return execScript(db, QStringLiteral("VACUUM (ANALYZE)"));
+}
+
 QStringList officeTables() {
     return {QStringLiteral("user"),         QStringLiteral("acte"),         QStringLiteral("Motif"),
             QStringLiteral("Diagnostique"), QStringLiteral("TypeProthese"), QStringLiteral("Medicament"),

@@ -52,6 +52,11 @@ QString schemaText();
 // database that already holds tables. Returns an empty text or what went wrong.
 QString createSchema(const QSqlDatabase& db);
 
+// Brings the server's statistics and map of visible rows up to date after rows were written in bulk (a demo
+// office, a copy): the lists' plans rest on them, and the receipts read their indexes alone. Runs outside any
+// transaction. Returns an empty text or what went wrong.
+QString analyze(const QSqlDatabase& db);
+
 // The tables of the office, in the order they are copied.
 QStringList officeTables();
 

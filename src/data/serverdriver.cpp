@@ -1,5 +1,6 @@
 #include "data/serverdriver.h"
 
+#include "data/database.h"
 #include "data/schema.h"
 #include "data/server.h"
 
@@ -278,9 +279,15 @@ private:
 constexpr char driverKey[] = "QPSQL";
 
 // Every session reads typed dates day first, finds the office's functions and operators before the
-// built-in ones, and gives up waiting for a row another station holds after a few seconds.
-constexpr char sessionSettings[] = "SET DateStyle TO 'ISO, DMY'; SET search_path TO public, pg_catalog; "
-                                   "SET lock_timeout TO '5s'; SET client_min_messages TO warning";
+// built-in ones, and gives up waiting for a row another station holds as a station on an office file does.
+// An office's statements are short: helper processes started for each would cost more than they give, and
+// take the server's cores from the other stations.
+QString sessionSettings() {
+    return QStringLiteral("SET DateStyle TO 'ISO, DMY'; SET search_path TO public, pg_catalog; "
+                          "SET lock_timeout TO %1; SET max_parallel_workers_per_gather TO 0; "
+                          "SET client_min_messages TO warning")
+        .arg(database::BusyTimeoutMs);
+}
 
 // The toolkit's PostgreSQL driver, made by its plugin so that it belongs to us and to no connection.
 QSqlDriver* createPostgresDriver() {
@@ -326,7 +333,7 @@ bool Driver::open(const QString& db, const QString& user, const QString& passwor
     bool ok = inner->open(db, user, password, host, port, options);
     if (ok) {
         QSqlQuery session(createPlainResult());
-        ok = session.exec(QString::fromLatin1(sessionSettings));
+        ok = session.exec(sessionSettings());
         if (!ok) {
             setLastError(session.lastError());
             inner->close();

@@ -70,9 +70,11 @@ QString sameValue(const QString& column) {
 } // namespace
 
 bool isBusy(const QSqlError& error) {
-    // SQLITE_BUSY and SQLITE_LOCKED
-    const QString code = error.nativeErrorCode();
-    return code == QLatin1String("5") || code == QLatin1String("6") ||
+    // SQLITE_BUSY and SQLITE_LOCKED; on a server, the states of a lock wait given up (lock_not_available), and
+    // of two stations that held what the other wanted (deadlock_detected, serialization_failure).
+    static const QStringList busyCodes = {QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("55P03"),
+                                          QStringLiteral("40P01"), QStringLiteral("40001")};
+    return busyCodes.contains(error.nativeErrorCode()) ||
            error.databaseText().contains(QLatin1String("locked"), Qt::CaseInsensitive);
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/listmodel.h"
 #include "data/loadedrow.h"
+#include "data/server.h"
 #include "data/sql.h"
 
 #include <QSqlDatabase>
@@ -12,12 +13,17 @@
 
 using testsupport::TempOffice;
 
-// Two workstations on one office file: the default connection is this one, "other" is the second.
+// Two workstations on one office, a file or a server: the default connection is this one, "other" is the
+// second.
 class TestWorkstations : public QObject {
     Q_OBJECT
 
 private:
+    static bool onServer() { return !testsupport::serverLocation().isEmpty(); }
+
     static QSqlDatabase openOther(const TempOffice& office) {
+        if (onServer())
+            return server::addConnection(QStringLiteral("other"), office.databasePath());
         QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
         other.setDatabaseName(office.databasePath());
         // The other station gives up at once, so that a held database shows as a failed write.
@@ -33,6 +39,23 @@ private:
         if (!ok)
             qWarning() << statement << query.lastError().text();
         return ok;
+    }
+
+    // The other station holds what a save of this one needs, as a long save of its own would.
+    static bool otherHolds() {
+        if (onServer())
+            return otherWrites("BEGIN") && otherWrites("LOCK TABLE patients IN EXCLUSIVE MODE");
+        return otherWrites("BEGIN EXCLUSIVE");
+    }
+
+    // The sessions of this office that the server sees in a transaction while they wait for their program.
+    static int idleInTransaction() {
+        QSqlQuery query(QSqlDatabase::database(QStringLiteral("other")));
+        if (!query.exec("select count(*) from pg_stat_activity where datname = current_database() and state like "
+                        "'idle in transaction%'") ||
+            !query.next())
+            return -1;
+        return query.value(0).toInt();
     }
 
     static QSqlRecord patientRow(int num) {
@@ -64,6 +87,8 @@ private slots:
         {
             QSqlDatabase other = openOther(office);
             QVERIFY(other.isOpen());
+            if (onServer())
+                QCOMPARE(idleInTransaction(), 0);
             QVERIFY(otherWrites("update patients set Tel = '0661' where Nom = 'Patient 000'"));
             QVERIFY(otherWrites("insert into patients (Nom) values ('Patient 600')"));
         }
@@ -156,7 +181,7 @@ private slots:
         QVERIFY(office.exec("insert into patients (Nom) values ('Amrani')"));
         {
             QSqlDatabase other = openOther(office);
-            QVERIFY(otherWrites("BEGIN EXCLUSIVE"));
+            QVERIFY(otherHolds());
             QCOMPARE(sql::write("update patients set Tel = '1'"), sql::Outcome::Busy);
             QVERIFY(otherWrites("COMMIT"));
         }

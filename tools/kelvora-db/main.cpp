@@ -140,6 +140,8 @@ int create(const QStringList& arguments) {
             problem = db.lastError().text();
         if (!problem.isEmpty())
             db.rollback();
+        else if (onServer)
+            problem = server::analyze(db);
         db = QSqlDatabase();
     }
     database::closeDefaultConnection();
