@@ -5,11 +5,15 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTranslator>
 
 using namespace mainwindowtest;
@@ -75,6 +79,24 @@ private slots:
         QApplication::removeTranslator(&english);
         QTRY_COMPARE(shownTitles(child<QTableView>(w, "tousRendezvousTableView")),
                      QStringList({"Date", "Nom", "État", "Acte prévu", "Médecin"}));
+    }
+
+    void helpPageInTheProgramsLanguage() {
+        Office office;
+        auto window = openMainWindow(office.doctor);
+        auto* help = child<QTextBrowser>(window.get(), "webView");
+        QTranslator english;
+        QVERIFY(english.load(":/kelvora_en.qm"));
+        QApplication::installTranslator(&english);
+        // From the appointment book, the next page is the help page.
+        QTest::keyClick(window.get(), Qt::Key_F6);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(child<QTabWidget>(window.get(), "tabWidget_2")->currentWidget(), help->parentWidget());
+        QTRY_VERIFY(help->toPlainText().contains("Finding or creating a patient"));
+        QVERIFY(!help->toPlainText().contains("Sauvegarder"));
+        testsupport::grabToFile(window.get(), "screen_english_help");
+        QApplication::removeTranslator(&english);
+        QTRY_VERIFY(help->toPlainText().contains("Trouver ou créer un patient"));
     }
 
     void returnOnTheDeletionQuestionDeletesNothing() {
