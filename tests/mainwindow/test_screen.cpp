@@ -99,6 +99,38 @@ private slots:
         QTRY_VERIFY(help->toPlainText().contains("Trouver ou créer un patient"));
     }
 
+    void focusedVisitTypeStaysReadable() {
+        Office office;
+        // The office's pictures dress the buttons, as in the program.
+        const QDir artwork(qEnvironmentVariable("KELVORA_BINARY_DIR", QCoreApplication::applicationDirPath() + "/..") +
+                           "/artwork/images");
+        for (const QString& name : artwork.entryList(QDir::Files))
+            QVERIFY(QFile::copy(artwork.filePath(name), office.files.dir() + "/images/" + name));
+        const QString previous = QApplication::style()->name();
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("windowsmodernstyle")));
+        auto window = openMainWindow(office.doctor);
+        auto* type = child<QComboBox>(window.get(), "comboBoxSoinProthese");
+        // Dark pixels in the text's part of the button: the letters of "SOINS" in the text colour.
+        const auto darkPixels = [type] {
+            const QImage picture = type->grab().toImage();
+            int dark = 0;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width() * 2 / 3; ++x)
+                    dark += qGray(picture.pixel(x, y)) < 100;
+            return dark;
+        };
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        const int unfocused = darkPixels();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), type);
+        testsupport::grabToFile(type, "screen_focused_visit_type");
+        const int focused = darkPixels();
+        window.reset();
+        QApplication::setStyle(QStyleFactory::create(previous));
+        QVERIFY2(unfocused > 20, qPrintable(QString::number(unfocused)));
+        QVERIFY2(focused * 2 > unfocused, qPrintable(QString("%1 of %2").arg(focused).arg(unfocused)));
+    }
+
     void returnOnTheDeletionQuestionDeletesNothing() {
         Office office;
         auto window = openMainWindow(office.doctor);
