@@ -14,6 +14,8 @@
 #include <QStyleFactory>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QToolBar>
+#include <QToolButton>
 #include <QTranslator>
 
 using namespace mainwindowtest;
@@ -50,6 +52,46 @@ private slots:
         // The patient page keeps a usable visit search at the smallest size.
         window->resize(window->minimumSize());
         QTRY_VERIFY(visitSearchLine(window.get())->width() >= 120);
+    }
+
+    void smallestWindowKeepsItsToolsAndButtons() {
+        Office office;
+        auto window = openMainWindow(office.doctor);
+        MainWindow* w = window.get();
+        auto* newVisit = child<QPushButton>(w, "btnNewVisite");
+        auto* newAct = w->findChild<DialogVisite*>()->findChild<QPushButton*>("btnNewTraitement");
+        QCOMPARE(newVisit->text(), QString("&Nouveau"));
+        w->resize(w->minimumSize());
+        QTRY_COMPARE(w->size(), QSize(800, 600));
+        // Every tool stands on its bar, none behind the bar's extension arrow.
+        for (const char* name : {"toolBar", "toolBar_2"}) {
+            auto* bar = child<QToolBar>(w, name);
+            QTRY_VERIFY2(!bar->findChild<QToolButton*>("qt_toolbar_ext_button")->isVisible(), name);
+        }
+        // The buttons show their icons, whole, and keep their keys and their names in their tool tips.
+        QCOMPARE(newVisit->text(), QString());
+        QCOMPARE(newVisit->toolTip(), QString("Nouveau visite"));
+        QCOMPARE(newAct->toolTip(), QString("Nouveau"));
+        for (QPushButton* button : {newVisit, newAct})
+            QVERIFY(button->width() >= button->sizeHint().width());
+        QTRY_VERIFY(w->findChild<DialogVisite*>()->findChild<QTableView*>("tableViewTraitement")->width() >= 100);
+        auto answer = testsupport::rejectNextDialog();
+        QTest::keyClick(w->windowHandle(), Qt::Key_F9);
+        QTRY_VERIFY(answer->answered());
+
+        // A language change while they are narrow: the new names wait in the tool tips.
+        QTranslator english;
+        QVERIFY(english.load(":/kelvora_en.qm"));
+        QApplication::installTranslator(&english);
+        QTRY_COMPARE(newAct->toolTip(), QString("New"));
+        QCOMPARE(newVisit->text(), QString());
+        QCOMPARE(newAct->shortcut(), QKeySequence(Qt::Key_F9));
+        w->resize(1280, 760);
+        QTRY_COMPARE(newVisit->text(), QString("&New"));
+        QCOMPARE(newAct->text(), QString("&New "));
+        QCOMPARE(newAct->toolTip(), QString());
+        QCOMPARE(newAct->shortcut(), QKeySequence(Qt::Key_F9));
+        QApplication::removeTranslator(&english);
     }
 
     void englishTitlesAndBalancesThatFollowTheActs() {
