@@ -1036,6 +1036,16 @@
         <source>Radio : </source>
         <translation>X-ray: </translation>
     </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.cpp" line="317"/>
+        <source>Patient: </source>
+        <translation>Patient: </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.cpp" line="317"/>
+        <source>  | Motif:</source>
+        <translation>  | Reason:</translation>
+    </message>
 </context>
 <context>
     <name>ImageViewer</name>
@@ -1233,7 +1243,7 @@ Mot de passe n&apos;est pas  valide !
     </message>
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="139"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1133"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1115"/>
         <source>F3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1270,341 +1280,341 @@ Mot de passe n&apos;est pas  valide !
         <translation>Visits </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="356"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="359"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="350"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="353"/>
         <source>Nouveau visite</source>
         <translation>New visit</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="362"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="356"/>
         <source>&amp;Nouveau</source>
         <translation>&amp;New</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="379"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="382"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="367"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="370"/>
         <source>Modifier visite</source>
         <translation>Edit visit</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="385"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="373"/>
         <source>&amp;Modifier</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="402"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="405"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="384"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="387"/>
         <source>Suppr</source>
         <translation>Delete</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="408"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="390"/>
         <source>&amp;Supprimer</source>
         <translation>&amp;Delete</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="449"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="431"/>
         <source> Actes  </source>
         <translation> Treatments  </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="474"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="456"/>
         <source>        Visites                    </source>
         <translation>        Visits                    </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="493"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="475"/>
         <source>Toutes les visites         </source>
         <translation>All visits         </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="573"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="555"/>
         <source>     Tous les Rendez-vous       </source>
         <translation>     All appointments       </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="579"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="561"/>
         <source>   Tous les Rendez-vous  :  </source>
         <translation>   All appointments  :  </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="587"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="569"/>
         <source>&amp;Rendez-vous : </source>
         <translation>&amp;Appointments : </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="607"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="589"/>
         <source>Le</source>
         <translation>On</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="639"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="671"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="621"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="653"/>
         <source>Imprimer (F12)</source>
         <translation>Print (F12)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="642"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="674"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="624"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="656"/>
         <source>Imprimer la liste (F12)</source>
         <translation>Print the list (F12)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="645"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="627"/>
         <source>&amp;Actualiser</source>
         <translation>&amp;Refresh</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="658"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="690"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1115"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="640"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="672"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1097"/>
         <source>F12</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="677"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="659"/>
         <source>Im&amp;primer</source>
         <translation>&amp;Print</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="735"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="717"/>
         <source>Patient : </source>
         <translation>Patient : </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="755"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="737"/>
         <source>Marquer : </source>
         <translation>Mark : </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="774"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="756"/>
         <source>En attente</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="803"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="785"/>
         <source>Présent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="832"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="814"/>
         <source>Absent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="855"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="837"/>
         <source>   Aide          </source>
         <translation>   Help          </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="880"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="862"/>
         <source>Barre d&apos;outils</source>
         <translation>Tool bar</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="912"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="894"/>
         <source>Barre de l&apos;utilisateur</source>
         <translation>User bar</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="945"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="927"/>
         <source>Dossier</source>
         <translation>File</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="948"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="930"/>
         <source>       Dossier       </source>
         <translation>       File       </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="951"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="933"/>
         <source>Visites  (F4)</source>
         <translation>Visits  (F4)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="954"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="936"/>
         <source>Visites pour le patient actuel (F4)</source>
         <translation>Visits of the current patient (F4)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="957"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="939"/>
         <source>F4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="969"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="951"/>
         <source>Visites</source>
         <translation>Visits</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="972"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="954"/>
         <source>     Visites    </source>
         <translation>     Visits    </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="975"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="978"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="957"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="960"/>
         <source>Toutes les visites</source>
         <translation>All visits</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="981"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="963"/>
         <source>F5</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="993"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="975"/>
         <source>Planning</source>
         <translation>Planning</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="996"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="978"/>
         <source>      Planning       </source>
         <translation>      Planning       </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="999"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1002"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="981"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="984"/>
         <source>La liste de tous les rendez-vous (F6)</source>
         <translation>The list of all appointments (F6)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1005"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="987"/>
         <source>F6</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1014"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1017"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="996"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="999"/>
         <source>Comptabilité</source>
         <translation>Accounting</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1020"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1023"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1002"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1005"/>
         <source>Informations de comptabilité (F7)</source>
         <translation>Accounting information (F7)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1026"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1008"/>
         <source>F7</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1035"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1017"/>
         <source>Options</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1038"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1020"/>
         <source>       Options        </source>
         <translation>       Options        </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1041"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1023"/>
         <source>Configuration  (F8)</source>
         <translation>Settings  (F8)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1044"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1026"/>
         <source>Configuration (F8)</source>
         <translation>Settings (F8)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1047"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1029"/>
         <source>F8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1056"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1059"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1038"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1041"/>
         <source>Sauvegarde</source>
         <translation>Backup</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1068"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1050"/>
         <source>Quitter</source>
         <translation>Quit</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1071"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1053"/>
         <source>     Quitter      </source>
         <translation>     Quit      </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1074"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1056"/>
         <source>Quitter l&apos;application</source>
         <translation>Quit the application</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1083"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1065"/>
         <source> About</source>
         <translation> About</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1086"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1068"/>
         <source>      About       </source>
         <translation>      About       </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1089"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1071"/>
         <source>Contactez moi</source>
         <translation>Contact me</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1098"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1080"/>
         <source>Aide</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1101"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1083"/>
         <source>        Aide       </source>
         <translation>        Help       </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1104"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1086"/>
         <source>Aide en video</source>
         <translation>Video help</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1127"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1109"/>
         <source>&amp;RECHERCHE</source>
         <translation>&amp;SEARCH</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1130"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1112"/>
         <source>   RECHERCHE  </source>
         <translation>   SEARCH  </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1145"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1127"/>
         <source>Rendez-vous</source>
         <translation>Appointment</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1148"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1130"/>
         <source>   Rendez-vous  </source>
         <translation>   Appointment  </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1151"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1154"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1133"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1136"/>
         <source>Prendre un rendez-vous</source>
         <translation>Book an appointment</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1159"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1141"/>
         <source>&amp;Quitter</source>
         <translation>&amp;Quit</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1164"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1146"/>
         <source>&amp;Réduire</source>
         <translation>&amp;Minimize</translation>
     </message>
     <message>
         <location filename="../../src/mainwindow/appointmentbook.cpp" line="31"/>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="165"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="173"/>
         <source>Table de tous les rendez-vous</source>
         <translation>Table of all appointments</translation>
     </message>
@@ -1619,28 +1629,28 @@ Mot de passe n&apos;est pas  valide !
         <translation>Another workstation changed this appointment meanwhile: the list now shows its stored state.</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="164"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="172"/>
         <source>L&apos;utilisateur: </source>
         <translation>User: </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="167"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="175"/>
         <source>qrc:/help/aide.html</source>
         <comment>address of the help page in the program&apos;s language</comment>
         <translation>qrc:/help/aide_en.html</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="250"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="258"/>
         <source>About  Kelvora 1.4</source>
         <translation>About  Kelvora 1.4</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="252"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="260"/>
         <source>C&apos;est une application de gestion d&apos;un cabinet dentaire</source>
         <translation>An application that runs a dental office</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="253"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="261"/>
         <source>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — conçu et réalisé par l&apos;équipe Kelvora.&lt;br&gt;Aide et nouvelles : kelvora.example</source>
         <translation>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — designed and built by the Kelvora team.&lt;br&gt;Help and news: kelvora.example</translation>
     </message>

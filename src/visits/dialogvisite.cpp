@@ -314,8 +314,8 @@ void DialogVisite::on_selectRow(const QModelIndex& current, const QModelIndex&) 
 }
 
 void DialogVisite::on_pushBtnRadion_clicked() {
-    const QString caption = QStringLiteral("Patient: ") + ui->labelNom->text() + QStringLiteral("  | Motif:") +
-                            ui->motifLabel->text() + QStringLiteral("  |  ") + ui->groupBox->title();
+    const QString caption = tr("Patient: ") + ui->labelNom->text() + tr("  | Motif:") + ui->motifLabel->text() +
+                            QStringLiteral("  |  ") + ui->groupBox->title();
     auto* viewer = new ImageViewer(caption, radio.copy());
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     viewer->show();
