@@ -92,7 +92,8 @@ MainWindow::MainWindow(int user, QSqlDatabase connection, QWidget* parent)
     retranslateFrame();
 
     compactButtons = new CompactButtons(this);
-    for (QPushButton* button : {ui->btnNewVisite, ui->btnModifierVisite, ui->btnSuppVisite})
+    for (QPushButton* button :
+         {ui->btnNewVisite, ui->btnModifierVisite, ui->btnSuppVisite, ui->btnRefresh, ui->imprimerTousRVBtn})
         compactButtons->add(button);
     for (const char* name : {"btnNewTraitement", "btnModifierTraitement", "btnSuppTraitement"})
         compactButtons->add(visitPanel->findChild<QPushButton*>(QLatin1String(name)));

@@ -68,6 +68,11 @@ private slots:
             auto* bar = child<QToolBar>(w, name);
             QTRY_VERIFY2(!bar->findChild<QToolButton*>("qt_toolbar_ext_button")->isVisible(), name);
         }
+        // Every page fits: none is wider than the window.
+        auto* pages = child<QTabWidget>(w, "tabWidget_2");
+        for (int page = 0; page < pages->count(); ++page)
+            QVERIFY2(pages->widget(page)->minimumSizeHint().width() <= pages->currentWidget()->width(),
+                     qPrintable(pages->tabText(page)));
         // The buttons show their icons, whole, and keep their keys and their names in their tool tips.
         QCOMPARE(newVisit->text(), QString());
         QCOMPARE(newVisit->toolTip(), QString("Nouveau visite"));
