@@ -1,3 +1,4 @@
-# The help page shown on the main window's "Aide" tab.
+# The help page shown on the main window's "Aide" tab: the French page, and its English translation that the
+# English catalogue names.
 qt_add_resources(kelvora_core kelvora_help PREFIX "/help" BASE ${CMAKE_CURRENT_LIST_DIR}/help
-    FILES ${CMAKE_CURRENT_LIST_DIR}/help/aide.html)
+    FILES ${CMAKE_CURRENT_LIST_DIR}/help/aide.html ${CMAKE_CURRENT_LIST_DIR}/help/aide_en.html)

@@ -319,12 +319,12 @@
         <translation>&amp;Delete row</translation>
     </message>
     <message>
-        <location filename="../../src/config/dialog.cpp" line="164"/>
+        <location filename="../../src/config/dialog.cpp" line="165"/>
         <source>Supprimer</source>
         <translation>Delete</translation>
     </message>
     <message>
-        <location filename="../../src/config/dialog.cpp" line="164"/>
+        <location filename="../../src/config/dialog.cpp" line="165"/>
         <source>Supprimer la ligne « %1 » de la liste ?</source>
         <translation>Delete the row « %1 » from the list?</translation>
     </message>
@@ -451,16 +451,12 @@
     </message>
     <message>
         <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="83"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="281"/>
         <source>Nouveau patient </source>
         <translation>New patient </translation>
     </message>
     <message>
-        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="238"/>
-        <source>Avertissement </source>
-        <translation>Warning </translation>
-    </message>
-    <message>
-        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="239"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="237"/>
         <source>Un autre poste a supprimé ce patient : il ne peut plus être enregistré.</source>
         <translation>Another workstation deleted this patient: it can no longer be saved.</translation>
     </message>
@@ -469,7 +465,6 @@
     <name>DialogAddUpdateVisite</name>
     <message>
         <location filename="../../src/visits/dialogaddupdatevisite.ui" line="12"/>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="181"/>
         <source>Visite</source>
         <translation>Visit</translation>
     </message>
@@ -529,23 +524,23 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="57"/>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="62"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="111"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="116"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="67"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="122"/>
         <source>Nouveau Visite </source>
         <translation>New Visit </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="88"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="122"/>
         <source>Visite N° </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="182"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="199"/>
         <source>Un autre poste a supprimé cette visite : elle ne peut plus être enregistrée.</source>
         <translation>Another workstation deleted this visit: it can no longer be saved.</translation>
     </message>
@@ -701,27 +696,22 @@
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="94"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="127"/>
         <source>Nouveau Rendez-vous </source>
         <translation>New appointment</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="90"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="127"/>
         <source>Rendez-vous N° </source>
         <translation>Appointment No. </translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="133"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="149"/>
         <source> rendez-vous</source>
         <translation> appointment(s)</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="169"/>
-        <source>Avertissement </source>
-        <translation>Warning </translation>
-    </message>
-    <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="170"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="184"/>
         <source>Un autre poste a supprimé ce rendez-vous : il ne peut plus être enregistré.</source>
         <translation>Another workstation deleted this appointment: it can no longer be saved.</translation>
     </message>
@@ -799,12 +789,12 @@
         <translation>Del</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogrendezvous.cpp" line="39"/>
+        <location filename="../../src/appointments/dialogrendezvous.cpp" line="72"/>
         <source>Rendez-vous pour : </source>
         <translation>Appointments for : </translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogrendezvous.cpp" line="41"/>
+        <location filename="../../src/appointments/dialogrendezvous.cpp" line="74"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
@@ -813,7 +803,6 @@
     <name>DialogTraitement</name>
     <message>
         <location filename="../../src/visits/dialogtraitement.ui" line="12"/>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="354"/>
         <source>Traitement</source>
         <translation>Treatment</translation>
     </message>
@@ -899,37 +888,37 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="109"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="181"/>
         <source>Visite N </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="109"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="181"/>
         <source> /  Traitement N </source>
         <translation> /  Treatment No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="120"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="184"/>
         <source>Visite N° </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="120"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="184"/>
         <source> /  Nouveau Traitement </source>
         <translation> /  New Treatment </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="249"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="267"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="250"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="268"/>
         <source>Images (*.png *.bmp *.jpg *.jpeg)</source>
         <translation>Images (*.png *.bmp *.jpg *.jpeg)</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="355"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="371"/>
         <source>Un autre poste a supprimé ce traitement : il ne peut plus être enregistré.</source>
         <translation>Another workstation deleted this treatment: it can no longer be saved.</translation>
     </message>
@@ -1033,80 +1022,90 @@
         <translation> years</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="259"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="273"/>
         <source>&lt;br&gt;Acte N° </source>
         <translation>&lt;br&gt;Treatment No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="259"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="273"/>
         <source>&lt;br&gt;Date  </source>
         <translation>&lt;br&gt;Date  </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="297"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="312"/>
         <source>Radio : </source>
         <translation>X-ray: </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.cpp" line="317"/>
+        <source>Patient: </source>
+        <translation>Patient: </translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogvisite.cpp" line="317"/>
+        <source>  | Motif:</source>
+        <translation>  | Reason:</translation>
     </message>
 </context>
 <context>
     <name>ImageViewer</name>
     <message>
-        <location filename="../../src/printing/imageviewer.cpp" line="98"/>
+        <location filename="../../src/printing/imageviewer.cpp" line="107"/>
         <source>&amp;Fichier</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../src/printing/imageviewer.cpp" line="55"/>
+        <location filename="../../src/printing/imageviewer.cpp" line="100"/>
         <source>&amp;Ouvrir...</source>
         <translation>&amp;Open</translation>
     </message>
     <message>
-        <location filename="../../src/printing/imageviewer.cpp" line="60"/>
+        <location filename="../../src/printing/imageviewer.cpp" line="101"/>
         <source>&amp;Imprimer...</source>
         <translation>&amp;Print</translation>
     </message>
     <message>
-        <location filename="../../src/printing/imageviewer.cpp" line="66"/>
+        <location filename="../../src/printing/imageviewer.cpp" line="102"/>
         <source>&amp;Quitter</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/printing/imageviewer.cpp" line="105"/>
+        <location filename="../../src/printing/imageviewer.cpp" line="108"/>
         <source>&amp;Aperçu</source>
         <translation>preview</translation>
     </message>
     <message>
-        <location filename="../../src/printing/imageviewer.cpp" line="83"/>
+        <location filename="../../src/printing/imageviewer.cpp" line="105"/>
         <source>&amp;Taille Normal</source>
         <translation>Normal size</translation>
     </message>
     <message>
-        <location filename="../../src/printing/imageviewer.cpp" line="89"/>
+        <location filename="../../src/printing/imageviewer.cpp" line="106"/>
         <source>&amp;Taille de la fenêtre</source>
         <translation>Window size</translation>
     </message>
     <message>
-        <location filename="../../src/printing/imageviewer.cpp" line="71"/>
+        <location filename="../../src/printing/imageviewer.cpp" line="103"/>
         <source>Zoom &amp;In (25%)</source>
         <translation>Zoom &amp;In (25%)</translation>
     </message>
     <message>
-        <location filename="../../src/printing/imageviewer.cpp" line="77"/>
+        <location filename="../../src/printing/imageviewer.cpp" line="104"/>
         <source>Zoom &amp;Out (25%)</source>
         <translation>Zoom &amp;Out (25%)</translation>
     </message>
     <message>
-        <location filename="../../src/printing/imageviewer.cpp" line="118"/>
+        <location filename="../../src/printing/imageviewer.cpp" line="138"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
     <message>
-        <location filename="../../src/printing/imageviewer.cpp" line="123"/>
+        <location filename="../../src/printing/imageviewer.cpp" line="143"/>
         <source>Image Viewer</source>
         <translation>Image Viewer</translation>
     </message>
     <message>
-        <location filename="../../src/printing/imageviewer.cpp" line="123"/>
+        <location filename="../../src/printing/imageviewer.cpp" line="143"/>
         <source>Cannot load %1.</source>
         <translation>Cannot load %1.</translation>
     </message>
@@ -1244,7 +1243,7 @@ Mot de passe n&apos;est pas  valide !
     </message>
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="139"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1138"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1115"/>
         <source>F3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1281,341 +1280,341 @@ Mot de passe n&apos;est pas  valide !
         <translation>Visits </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="356"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="359"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="350"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="353"/>
         <source>Nouveau visite</source>
         <translation>New visit</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="362"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="356"/>
         <source>&amp;Nouveau</source>
         <translation>&amp;New</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="379"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="382"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="367"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="370"/>
         <source>Modifier visite</source>
         <translation>Edit visit</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="385"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="373"/>
         <source>&amp;Modifier</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="402"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="405"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="384"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="387"/>
         <source>Suppr</source>
         <translation>Delete</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="408"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="390"/>
         <source>&amp;Supprimer</source>
         <translation>&amp;Delete</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="449"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="431"/>
         <source> Actes  </source>
         <translation> Treatments  </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="474"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="456"/>
         <source>        Visites                    </source>
         <translation>        Visits                    </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="493"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="475"/>
         <source>Toutes les visites         </source>
         <translation>All visits         </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="573"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="555"/>
         <source>     Tous les Rendez-vous       </source>
         <translation>     All appointments       </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="579"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="561"/>
         <source>   Tous les Rendez-vous  :  </source>
         <translation>   All appointments  :  </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="587"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="569"/>
         <source>&amp;Rendez-vous : </source>
         <translation>&amp;Appointments : </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="607"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="589"/>
         <source>Le</source>
         <translation>On</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="639"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="671"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="621"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="653"/>
         <source>Imprimer (F12)</source>
         <translation>Print (F12)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="642"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="674"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="624"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="656"/>
         <source>Imprimer la liste (F12)</source>
         <translation>Print the list (F12)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="645"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="627"/>
         <source>&amp;Actualiser</source>
         <translation>&amp;Refresh</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="658"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="690"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1120"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="640"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="672"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1097"/>
         <source>F12</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="677"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="659"/>
         <source>Im&amp;primer</source>
         <translation>&amp;Print</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="735"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="717"/>
         <source>Patient : </source>
         <translation>Patient : </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="755"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="737"/>
         <source>Marquer : </source>
         <translation>Mark : </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="774"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="756"/>
         <source>En attente</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="803"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="785"/>
         <source>Présent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="832"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="814"/>
         <source>Absent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="855"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="837"/>
         <source>   Aide          </source>
         <translation>   Help          </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="885"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="862"/>
         <source>Barre d&apos;outils</source>
         <translation>Tool bar</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="917"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="894"/>
         <source>Barre de l&apos;utilisateur</source>
         <translation>User bar</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="950"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="927"/>
         <source>Dossier</source>
         <translation>File</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="953"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="930"/>
         <source>       Dossier       </source>
         <translation>       File       </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="956"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="933"/>
         <source>Visites  (F4)</source>
         <translation>Visits  (F4)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="959"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="936"/>
         <source>Visites pour le patient actuel (F4)</source>
         <translation>Visits of the current patient (F4)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="962"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="939"/>
         <source>F4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="974"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="951"/>
         <source>Visites</source>
         <translation>Visits</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="977"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="954"/>
         <source>     Visites    </source>
         <translation>     Visits    </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="980"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="983"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="957"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="960"/>
         <source>Toutes les visites</source>
         <translation>All visits</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="986"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="963"/>
         <source>F5</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="998"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="975"/>
         <source>Planning</source>
         <translation>Planning</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1001"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="978"/>
         <source>      Planning       </source>
         <translation>      Planning       </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1004"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1007"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="981"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="984"/>
         <source>La liste de tous les rendez-vous (F6)</source>
         <translation>The list of all appointments (F6)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1010"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="987"/>
         <source>F6</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1019"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1022"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="996"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="999"/>
         <source>Comptabilité</source>
         <translation>Accounting</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1025"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1028"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1002"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1005"/>
         <source>Informations de comptabilité (F7)</source>
         <translation>Accounting information (F7)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1031"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1008"/>
         <source>F7</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1040"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1017"/>
         <source>Options</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1043"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1020"/>
         <source>       Options        </source>
         <translation>       Options        </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1046"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1023"/>
         <source>Configuration  (F8)</source>
         <translation>Settings  (F8)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1049"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1026"/>
         <source>Configuration (F8)</source>
         <translation>Settings (F8)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1052"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1029"/>
         <source>F8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1061"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1064"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1038"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1041"/>
         <source>Sauvegarde</source>
         <translation>Backup</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1073"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1050"/>
         <source>Quitter</source>
         <translation>Quit</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1076"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1053"/>
         <source>     Quitter      </source>
         <translation>     Quit      </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1079"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1056"/>
         <source>Quitter l&apos;application</source>
         <translation>Quit the application</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1088"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1065"/>
         <source> About</source>
         <translation> About</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1091"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1068"/>
         <source>      About       </source>
         <translation>      About       </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1094"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1071"/>
         <source>Contactez moi</source>
         <translation>Contact me</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1103"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1080"/>
         <source>Aide</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1106"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1083"/>
         <source>        Aide       </source>
         <translation>        Help       </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1109"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1086"/>
         <source>Aide en video</source>
         <translation>Video help</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1132"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1109"/>
         <source>&amp;RECHERCHE</source>
         <translation>&amp;SEARCH</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1135"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1112"/>
         <source>   RECHERCHE  </source>
         <translation>   SEARCH  </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1150"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1127"/>
         <source>Rendez-vous</source>
         <translation>Appointment</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1153"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1130"/>
         <source>   Rendez-vous  </source>
         <translation>   Appointment  </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1156"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1159"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1133"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1136"/>
         <source>Prendre un rendez-vous</source>
         <translation>Book an appointment</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1164"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1141"/>
         <source>&amp;Quitter</source>
         <translation>&amp;Quit</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1169"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1146"/>
         <source>&amp;Réduire</source>
         <translation>&amp;Minimize</translation>
     </message>
     <message>
         <location filename="../../src/mainwindow/appointmentbook.cpp" line="31"/>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="165"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="173"/>
         <source>Table de tous les rendez-vous</source>
         <translation>Table of all appointments</translation>
     </message>
@@ -1630,22 +1629,28 @@ Mot de passe n&apos;est pas  valide !
         <translation>Another workstation changed this appointment meanwhile: the list now shows its stored state.</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="164"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="172"/>
         <source>L&apos;utilisateur: </source>
         <translation>User: </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="248"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="175"/>
+        <source>qrc:/help/aide.html</source>
+        <comment>address of the help page in the program&apos;s language</comment>
+        <translation>qrc:/help/aide_en.html</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="258"/>
         <source>About  Kelvora 1.4</source>
         <translation>About  Kelvora 1.4</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="250"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="260"/>
         <source>C&apos;est une application de gestion d&apos;un cabinet dentaire</source>
         <translation>An application that runs a dental office</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="251"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="261"/>
         <source>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — conçu et réalisé par l&apos;équipe Kelvora.&lt;br&gt;Aide et nouvelles : kelvora.example</source>
         <translation>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — designed and built by the Kelvora team.&lt;br&gt;Help and news: kelvora.example</translation>
     </message>
@@ -1668,27 +1673,27 @@ Mot de passe n&apos;est pas  valide !
         <translation>The database is being used by another workstation. Please try again in a moment.</translation>
     </message>
     <message>
-        <location filename="../../src/widgets/savefailure.cpp" line="15"/>
+        <location filename="../../src/widgets/savefailure.cpp" line="16"/>
         <source>Avertissement </source>
         <translation>Warning </translation>
     </message>
     <message>
-        <location filename="../../src/widgets/savefailure.cpp" line="32"/>
+        <location filename="../../src/widgets/savefailure.cpp" line="34"/>
         <source>Un autre poste a modifié ces données depuis que vous les avez ouvertes. Ce qui est enregistré est maintenant affiché, et ce que vous avez saisi est conservé : enregistrez de nouveau pour l&apos;écrire.</source>
         <translation>Another workstation changed this record since you opened it. What is stored is now shown, and what you typed is kept: save again to write it.</translation>
     </message>
     <message>
-        <location filename="../../src/widgets/savefailure.cpp" line="36"/>
+        <location filename="../../src/widgets/savefailure.cpp" line="40"/>
         <source>Enregistré par l&apos;autre poste, remplacé par votre saisie :</source>
         <translation>Stored by the other workstation, replaced by what you typed:</translation>
     </message>
     <message>
-        <location filename="../../src/widgets/savefailure.cpp" line="40"/>
+        <location filename="../../src/widgets/savefailure.cpp" line="46"/>
         <source>L&apos;enregistrement a échoué : rien n&apos;a été écrit. Réessayez.</source>
         <translation>Saving failed: nothing was written. Please try again.</translation>
     </message>
     <message>
-        <location filename="../../src/widgets/savefailure.cpp" line="55"/>
+        <location filename="../../src/widgets/savefailure.cpp" line="66"/>
         <source>La suppression a échoué : rien n&apos;a été supprimé. Réessayez.</source>
         <translation>Deleting failed: nothing was deleted. Please try again.</translation>
     </message>
@@ -1711,42 +1716,42 @@ Mot de passe n&apos;est pas  valide !
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="223"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="230"/>
         <source>Export PDF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="325"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="332"/>
         <source>Nom et Prénom</source>
         <translation>Full Name</translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="428"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="435"/>
         <source>Nom </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="455"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="462"/>
         <source>  ans </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="456"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="463"/>
         <source>ORDONNANCE</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="475"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="482"/>
         <source>Cabinet dentaire</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="479"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="486"/>
         <source>Le </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="479"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="486"/>
         <source>dd-MM-yyyy</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1824,7 +1829,7 @@ Mot de passe n&apos;est pas  valide !
     </message>
     <message>
         <location filename="../../src/printing/tdpreviewdialog.ui" line="154"/>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="134"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="141"/>
         <source>Print Document</source>
         <translation>Print Document</translation>
     </message>

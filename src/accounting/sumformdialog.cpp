@@ -105,6 +105,16 @@ void sumFormDialog::laSommeProc() {
     ui->labelDayResre->setText(QString::number(fees.toLongLong() - payments.toLongLong()));
 }
 
+void sumFormDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        setColumnTitles(dayModel);
+        setColumnTitles(patientModel);
+        laSommeProc();
+    }
+}
+
 void sumFormDialog::on_dateEdit_dateChanged(const QDate&) {
     laSommeProc();
 }

@@ -21,6 +21,9 @@ public:
     explicit sumFormDialog(int userId, QWidget* parent = nullptr);
     ~sumFormDialog() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private slots:
     void on_dateEdit_dateChanged(const QDate& date);
     void on_dateEdit_2_dateChanged(const QDate& date);

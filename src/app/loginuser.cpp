@@ -115,3 +115,9 @@ void LoginUser::on_radioButton_3_toggled(bool checked) {
     if (checked)
         ui->frame->setEnabled(true);
 }
+
+void LoginUser::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}

@@ -23,6 +23,9 @@ public:
 
     int userId = -1;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private slots:
     void on_okPushButton_clicked();
     void on_cancelPushButton_clicked();

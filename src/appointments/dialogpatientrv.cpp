@@ -88,11 +88,11 @@ DialogPatientRV::DialogPatientRV(int userId, int patientNum, int rvNum, QWidget*
         if (sql::exec(appointment,
                       QStringLiteral("select * from Rendezvous where RVNum = ") + QString::number(rvNum)) &&
             appointment.next()) {
-            setWindowTitle(tr("Rendez-vous N° ") + appointment.value(QStringLiteral("RVNum")).toString());
+            showTitle();
             stored.load(appointment.record());
         }
     } else {
-        setWindowTitle(tr("Nouveau Rendez-vous "));
+        showTitle();
         ui->timeEdit->setTime(QTime(8, 0));
         m_timeRV = QTime(8, 0);
     }
@@ -122,6 +122,21 @@ DialogPatientRV::DialogPatientRV(int userId, int patientNum, int rvNum, QWidget*
 }
 
 DialogPatientRV::~DialogPatientRV() = default;
+
+void DialogPatientRV::showTitle() {
+    setWindowTitle(rvNum != 0 ? tr("Rendez-vous N° ") + QString::number(rvNum) : tr("Nouveau Rendez-vous "));
+}
+
+void DialogPatientRV::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        showTitle();
+        countDay();
+        showDayInTab();
+        setColumnTitles(dayModel);
+    }
+}
 
 void DialogPatientRV::countDay() {
     QSqlQuery count;

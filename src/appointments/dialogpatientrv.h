@@ -30,6 +30,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void on_pushButton_2_clicked();
@@ -48,6 +49,7 @@ private:
     void on_comboBoxTime_activated(const QString& text);
     void on_cmb_activated(const QString& text);
 
+    void showTitle();
     void countDay();
     void showDayInTab();
     void saveSettings();

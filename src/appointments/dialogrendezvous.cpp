@@ -28,18 +28,7 @@ DialogRendezVous::DialogRendezVous(int patientNum, int userRole, int userId, QWi
         ui->labelAntecedent->hide();
     }
 
-    const QSqlRecord patient = records::patient(patientNum);
-    QString name, age, generalHistory, localHistory;
-    if (!patient.isEmpty()) {
-        name = patient.value(QStringLiteral("Nom")).toString();
-        age = patient.value(QStringLiteral("Age")).toString();
-        generalHistory = patient.value(QStringLiteral("Antecedent_G")).toString();
-        localHistory = patient.value(QStringLiteral("Antecedent_L")).toString();
-    }
-    setWindowTitle(tr("Rendez-vous pour : ") + name);
-    ui->labelNom->setText(name);
-    ui->labelAge->setText(age + tr(" ans"));
-    ui->labelAntecedent->setText(generalHistory + QStringLiteral(" / ") + localHistory);
+    showPatient();
 
     treatmentCompleter = new QCompleter(this);
     treatmentCompleter->setModel(
@@ -70,6 +59,30 @@ DialogRendezVous::DialogRendezVous(int patientNum, int userRole, int userId, QWi
 }
 
 DialogRendezVous::~DialogRendezVous() = default;
+
+void DialogRendezVous::showPatient() {
+    const QSqlRecord patient = records::patient(patientNumText.toInt());
+    QString name, age, generalHistory, localHistory;
+    if (!patient.isEmpty()) {
+        name = patient.value(QStringLiteral("Nom")).toString();
+        age = patient.value(QStringLiteral("Age")).toString();
+        generalHistory = patient.value(QStringLiteral("Antecedent_G")).toString();
+        localHistory = patient.value(QStringLiteral("Antecedent_L")).toString();
+    }
+    setWindowTitle(tr("Rendez-vous pour : ") + name);
+    ui->labelNom->setText(name);
+    ui->labelAge->setText(age + tr(" ans"));
+    ui->labelAntecedent->setText(generalHistory + QStringLiteral(" / ") + localHistory);
+}
+
+void DialogRendezVous::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        showPatient();
+        setColumnTitles(model);
+    }
+}
 
 void DialogRendezVous::refreshList() {
     model->select();

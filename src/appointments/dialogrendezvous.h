@@ -26,6 +26,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void on_lineEdit_textChanged(const QString& text);
@@ -45,6 +46,7 @@ private:
     void on_calendarWidget_activated(const QDate& date);
     void on_calendarWidget_selectionChanged();
 
+    void showPatient();
     void refreshList();
     void changeAppointment(const QModelIndex& index);
 

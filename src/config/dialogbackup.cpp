@@ -73,3 +73,9 @@ void DialogBackup::on_pushButtonCopy_clicked() {
 void DialogBackup::on_pushButton_clicked() {
     accept();
 }
+
+void DialogBackup::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}

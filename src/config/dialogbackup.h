@@ -18,6 +18,9 @@ public:
     explicit DialogBackup(QWidget* parent = nullptr);
     ~DialogBackup() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private slots:
     void on_pushButtonBackupDir_clicked();
     void on_pushButtonCopy_clicked();

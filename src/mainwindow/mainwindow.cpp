@@ -12,6 +12,7 @@
 #include "printing/tdpreviewdialog.h"
 #include "visits/dialogvisite.h"
 #include "widgets/columntitles.h"
+#include "widgets/compactbuttons.h"
 #include "widgets/look.h"
 
 #include "data/listmodel.h"
@@ -21,6 +22,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSettings>
 #include <QSqlRecord>
 #include <QStatusBar>
@@ -88,6 +90,13 @@ MainWindow::MainWindow(int user, QSqlDatabase connection, QWidget* parent)
     userLabel->setFont(labelFont);
     ui->toolBar_2->addWidget(userLabel);
     retranslateFrame();
+
+    compactButtons = new CompactButtons(this);
+    for (QPushButton* button :
+         {ui->btnNewVisite, ui->btnModifierVisite, ui->btnSuppVisite, ui->btnRefresh, ui->imprimerTousRVBtn})
+        compactButtons->add(button);
+    for (const char* name : {"btnNewTraitement", "btnModifierTraitement", "btnSuppTraitement"})
+        compactButtons->add(visitPanel->findChild<QPushButton*>(QLatin1String(name)));
 
     setupVisitModels();
 
@@ -163,6 +172,8 @@ void MainWindow::applyRole() {
 void MainWindow::retranslateFrame() {
     userLabel->setText(tr("L'utilisateur: ") + userName + QStringLiteral("   "));
     ui->tousRendezvousTableView->setWindowTitle(tr("Table de tous les rendez-vous"));
+    // Each catalogue names the help page written in its language; the French page is the source.
+    ui->webView->setSource(QUrl(tr("qrc:/help/aide.html", "address of the help page in the program's language")));
     showPatientName();
 }
 
@@ -268,6 +279,25 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// A window too narrow for the tool bars' texts shows their icons alone, and so do the buttons of the patient
+// page, so that its lists keep their room. The texts are measured on the bars themselves.
+void MainWindow::fitToWidth() {
+    const QList<QToolBar*> bars = {ui->toolBar, ui->toolBar_2};
+    for (QToolBar* bar : bars)
+        bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    const bool narrow = ui->toolBar->sizeHint().width() + ui->toolBar_2->sizeHint().width() > width();
+    if (narrow)
+        for (QToolBar* bar : bars)
+            bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    compactButtons->setCompact(narrow);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (compactButtons) // the form is sized before its buttons are gathered
+        fitToWidth();
+}
+
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
@@ -276,5 +306,6 @@ void MainWindow::changeEvent(QEvent* event) {
         setColumnTitles(visitesModel);
         setColumnTitles(soinsProtheseModel);
         setColumnTitles(rendezvousModel);
+        fitToWidth();
     }
 }

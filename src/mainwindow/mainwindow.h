@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class CompactButtons;
 class Dialog;
 class DialogVisite;
 class QLabel;
@@ -31,6 +32,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private slots:
     // Frame
@@ -116,6 +118,7 @@ private:
     void markAppointment(const QString& statement);
 
     void retranslateFrame();
+    void fitToWidth();
 
     std::unique_ptr<Ui::MainWindow> ui;
 
@@ -125,6 +128,7 @@ private:
     QString userName;
     QSqlDatabase database;
     QLabel* userLabel = nullptr;
+    CompactButtons* compactButtons = nullptr;
 
     int numPatient = 0;
     QString patientName;

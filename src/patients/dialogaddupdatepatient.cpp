@@ -272,6 +272,16 @@ void DialogAddUpdatePatient::rebuildWordLists() {
     adresseCompleter->setModel(loadWordList(this, addressesFile, this));
 }
 
+void DialogAddUpdatePatient::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    ui->retranslateUi(this);
+    if (patientNum == 0)
+        setWindowTitle(tr("Nouveau patient "));
+    fillDebt();
+}
+
 void DialogAddUpdatePatient::closeEvent(QCloseEvent* event) {
     saveWindowGeometry(this);
     QDialog::closeEvent(event);

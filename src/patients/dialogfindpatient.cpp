@@ -155,6 +155,14 @@ void DialogFindPatient::on_pushButtonClose_clicked() {
     close();
 }
 
+void DialogFindPatient::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        setColumnTitles(patientsModel);
+    }
+}
+
 void DialogFindPatient::closeEvent(QCloseEvent* event) {
     saveWindowGeometry(this);
     QDialog::closeEvent(event);

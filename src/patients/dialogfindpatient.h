@@ -22,6 +22,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void on_patientlineEdit_textChanged(const QString& text);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QImage>
 #include <QLabel>
@@ -36,6 +37,7 @@ ImageViewer::ImageViewer(const QString& title, const QImage& image) {
 
     createActions();
     createMenus();
+    retranslate();
 
     setWindowTitle(title);
     resize(500, 400);
@@ -52,41 +54,41 @@ ImageViewer::ImageViewer(const QString& title, const QImage& image) {
 }
 
 void ImageViewer::createActions() {
-    openAct = new QAction(tr("&Ouvrir..."), this);
+    openAct = new QAction(this);
     openAct->setObjectName(QStringLiteral("openAct"));
     openAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(openAct, &QAction::triggered, this, &ImageViewer::open);
 
-    printAct = new QAction(tr("&Imprimer..."), this);
+    printAct = new QAction(this);
     printAct->setObjectName(QStringLiteral("printAct"));
     printAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     printAct->setEnabled(false);
     connect(printAct, &QAction::triggered, this, &ImageViewer::print);
 
-    exitAct = new QAction(tr("&Quitter"), this);
+    exitAct = new QAction(this);
     exitAct->setObjectName(QStringLiteral("exitAct"));
     exitAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exitAct, &QAction::triggered, this, &QWidget::close);
 
-    zoomInAct = new QAction(tr("Zoom &In (25%)"), this);
+    zoomInAct = new QAction(this);
     zoomInAct->setObjectName(QStringLiteral("zoomInAct"));
     zoomInAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Plus));
     zoomInAct->setEnabled(false);
     connect(zoomInAct, &QAction::triggered, this, &ImageViewer::zoomIn);
 
-    zoomOutAct = new QAction(tr("Zoom &Out (25%)"), this);
+    zoomOutAct = new QAction(this);
     zoomOutAct->setObjectName(QStringLiteral("zoomOutAct"));
     zoomOutAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     zoomOutAct->setEnabled(false);
     connect(zoomOutAct, &QAction::triggered, this, &ImageViewer::zoomOut);
 
-    normalSizeAct = new QAction(tr("&Taille Normal"), this);
+    normalSizeAct = new QAction(this);
     normalSizeAct->setObjectName(QStringLiteral("normalSizeAct"));
     normalSizeAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     normalSizeAct->setEnabled(false);
     connect(normalSizeAct, &QAction::triggered, this, &ImageViewer::normalSize);
 
-    fitToWindowAct = new QAction(tr("&Taille de la fenêtre"), this);
+    fitToWindowAct = new QAction(this);
     fitToWindowAct->setObjectName(QStringLiteral("fitToWindowAct"));
     fitToWindowAct->setEnabled(false);
     fitToWindowAct->setCheckable(true);
@@ -94,15 +96,33 @@ void ImageViewer::createActions() {
     connect(fitToWindowAct, &QAction::triggered, this, &ImageViewer::fitToWindow);
 }
 
+void ImageViewer::retranslate() {
+    openAct->setText(tr("&Ouvrir..."));
+    printAct->setText(tr("&Imprimer..."));
+    exitAct->setText(tr("&Quitter"));
+    zoomInAct->setText(tr("Zoom &In (25%)"));
+    zoomOutAct->setText(tr("Zoom &Out (25%)"));
+    normalSizeAct->setText(tr("&Taille Normal"));
+    fitToWindowAct->setText(tr("&Taille de la fenêtre"));
+    fileMenu->setTitle(tr("&Fichier"));
+    viewMenu->setTitle(tr("&Aperçu"));
+}
+
+void ImageViewer::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
 void ImageViewer::createMenus() {
-    fileMenu = new QMenu(tr("&Fichier"), this);
+    fileMenu = new QMenu(this);
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
     fileMenu->addAction(openAct);
     fileMenu->addAction(printAct);
     fileMenu->addSeparator();
     fileMenu->addAction(exitAct);
 
-    viewMenu = new QMenu(tr("&Aperçu"), this);
+    viewMenu = new QMenu(this);
     viewMenu->setObjectName(QStringLiteral("viewMenu"));
     viewMenu->addAction(zoomInAct);
     viewMenu->addAction(zoomOutAct);

@@ -22,6 +22,9 @@ public:
     // Paints the image on an already configured printer, as large as the page allows, proportions kept.
     void printTo(QPrinter* target);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private slots:
     void open();
     void print();
@@ -33,6 +36,7 @@ private slots:
 private:
     void createActions();
     void createMenus();
+    void retranslate();
     void updateActions();
     void scaleImage(double factor);
     void adjustScrollBar(QScrollBar* scrollBar, double factor);

@@ -117,6 +117,13 @@ TDPreviewDialog::TDPreviewDialog(int prescriptionMode, const PrescriptionData& d
 
 TDPreviewDialog::~TDPreviewDialog() = default;
 
+void TDPreviewDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // The form is built when the preview is first run; the printed pages keep their French.
+    if (event->type() == QEvent::LanguageChange && ui)
+        ui->retranslateUi(this);
+}
+
 void TDPreviewDialog::setTitleText(const QString& text) {
     title = text;
 }

@@ -48,6 +48,9 @@ public slots:
     virtual int run();
     virtual void exportToPdf(const QString& suggestedName);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private slots:
     virtual void on_setupToolButton_clicked();
     virtual void on_zoomInToolButton_clicked();

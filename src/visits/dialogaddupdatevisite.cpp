@@ -51,20 +51,10 @@ DialogAddUpdateVisite::DialogAddUpdateVisite(int userId, int patientNum, int vis
     setTabOrder(ui->diagnostiqueLineEdit, comboBox);
     setTabOrder(comboBox, ui->lineEdit);
 
-    const QSqlRecord patient = records::patient(patientNum);
-    if (!patient.isEmpty()) {
-        ui->labelNom->setText(patient.value(QStringLiteral("Nom")).toString());
-        ui->labelAge->setText(patient.value(QStringLiteral("Age")).toString() + tr(" ans"));
-        ui->labelAntecedent->setText(patient.value(QStringLiteral("Antecedent_G")).toString() + QStringLiteral(" / ") +
-                                     patient.value(QStringLiteral("Antecedent_L")).toString());
-    } else {
-        ui->labelNom->clear();
-        ui->labelAge->setText(tr(" ans"));
-        ui->labelAntecedent->clear();
-    }
+    showPatient();
 
     if (visitNum < 1) {
-        setWindowTitle(tr("Nouveau Visite "));
+        showTitle();
         ui->dateDateTimeEdit->setDateTime(QDateTime::currentDateTime());
         showType(visitNum == 0);
         ui->lineEdit->setText(QStringLiteral("/"));
@@ -85,7 +75,7 @@ DialogAddUpdateVisite::DialogAddUpdateVisite(int userId, int patientNum, int vis
         bool care = false;
         if (sql::exec(visit, QStringLiteral("select * from Visites where VisiteNum = ") + QString::number(visitNum)) &&
             visit.next()) {
-            setWindowTitle(tr("Visite N° ") + visit.value(QStringLiteral("VisiteNum")).toString());
+            showTitle();
             stored.load(visit.record());
             care = visit.value(QStringLiteral("Type")).toString() == QLatin1String("SOINS");
         }
@@ -112,6 +102,35 @@ QCompleter* DialogAddUpdateVisite::makeCompleter(const QString& table, const QSt
     completer->setCompletionColumn(2);
     completer->popup()->setStyleSheet(look::fontRule(14) + QLatin1String(completerColour));
     return completer;
+}
+
+void DialogAddUpdateVisite::showPatient() {
+    const QSqlRecord patient = records::patient(patientNum);
+    if (!patient.isEmpty()) {
+        ui->labelNom->setText(patient.value(QStringLiteral("Nom")).toString());
+        ui->labelAge->setText(patient.value(QStringLiteral("Age")).toString() + tr(" ans"));
+        ui->labelAntecedent->setText(patient.value(QStringLiteral("Antecedent_G")).toString() + QStringLiteral(" / ") +
+                                     patient.value(QStringLiteral("Antecedent_L")).toString());
+    } else {
+        ui->labelNom->clear();
+        ui->labelAge->setText(tr(" ans"));
+        ui->labelAntecedent->clear();
+    }
+}
+
+void DialogAddUpdateVisite::showTitle() {
+    setWindowTitle(visitNum < 1 ? tr("Nouveau Visite ") : tr("Visite N° ") + QString::number(visitNum));
+}
+
+void DialogAddUpdateVisite::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    // The form's texts come back from the catalogue; the patient, the title and the visit's type are the program's.
+    ui->retranslateUi(this);
+    showPatient();
+    showTitle();
+    ui->tabWidget->setTabText(ui->tabWidget->indexOf(ui->tab), type);
 }
 
 void DialogAddUpdateVisite::showType(bool care) {

@@ -26,6 +26,9 @@ public:
 
     void done(int result) override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private slots:
     void on_dateDateTimeEdit_editingFinished();
     void on_motifLineEdit_returnPressed();
@@ -38,6 +41,8 @@ private:
     // Connected by hand to the prosthetist selector's textActivated().
     void on_comboBox_activated(const QString& text);
     QCompleter* makeCompleter(const QString& table, const QString& filter);
+    void showPatient();
+    void showTitle();
     void showType(bool care);
     bool save();
 

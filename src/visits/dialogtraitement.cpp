@@ -106,8 +106,7 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
         sql::exec(row, QStringLiteral("select * from Traitements where id = ") + QString::number(treatmentId)) &&
         row.next();
     if (treatmentId != 0) {
-        setWindowTitle(tr("Visite N ") + row.value(QStringLiteral("visite_id")).toString() + tr(" /  Traitement N ") +
-                       row.value(QStringLiteral("id")).toString());
+        showTitle();
         if (found) {
             bindFields();
             stored.load(row.record());
@@ -117,7 +116,7 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
         }
         showRadio();
     } else {
-        setWindowTitle(tr("Visite N° ") + QString::number(visitNum) + tr(" /  Nouveau Traitement "));
+        showTitle();
         ui->dateTimeEdit->setDateTime(QDateTime::currentDateTime());
         m_user_id = userId;
         showRadio();
@@ -175,6 +174,25 @@ MySpinBox* DialogTraitement::makeSpinBox(const QString& name) {
 void DialogTraitement::closeEvent(QCloseEvent* event) {
     saveWindowGeometry(this);
     QDialog::closeEvent(event);
+}
+
+void DialogTraitement::showTitle() {
+    if (treatmentId != 0)
+        setWindowTitle(tr("Visite N ") + QString::number(visitNum) + tr(" /  Traitement N ") +
+                       QString::number(treatmentId));
+    else
+        setWindowTitle(tr("Visite N° ") + QString::number(visitNum) + tr(" /  Nouveau Traitement "));
+}
+
+void DialogTraitement::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        // The balance is the program's: a new act shows none until an amount is typed.
+        const QString balance = ui->resteVisiteLabel->text();
+        ui->retranslateUi(this);
+        ui->resteVisiteLabel->setText(balance);
+        showTitle();
+    }
 }
 
 void DialogTraitement::showBalance() {

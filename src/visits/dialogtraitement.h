@@ -34,6 +34,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void on_pushButton_clicked();
@@ -56,6 +57,7 @@ private:
     void on_payementdoubleSpinBox_valueChanged(double value);
 
     MySpinBox* makeSpinBox(const QString& name);
+    void showTitle();
     void showBalance();
     void showRadio();
     void bindFields();

@@ -193,6 +193,20 @@ void DialogVisite::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
+void DialogVisite::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    // The title is the visit's type, a word of the data that the form's title would replace.
+    const QString title = windowTitle();
+    ui->retranslateUi(this);
+    setWindowTitle(title);
+    showPatient();
+    on_selectRow(ui->tableViewTraitement->currentIndex(), {});
+    if (model)
+        setColumnTitles(model);
+}
+
 void DialogVisite::on_lineEditFiltreVisite_textChanged(const QString& text) {
     const QString t = sql::quoted(text);
     model->setFilter(QStringLiteral("(vdate like '%") + t + QStringLiteral("%' or Acte like '%") + t +
@@ -300,8 +314,8 @@ void DialogVisite::on_selectRow(const QModelIndex& current, const QModelIndex&) 
 }
 
 void DialogVisite::on_pushBtnRadion_clicked() {
-    const QString caption = QStringLiteral("Patient: ") + ui->labelNom->text() + QStringLiteral("  | Motif:") +
-                            ui->motifLabel->text() + QStringLiteral("  |  ") + ui->groupBox->title();
+    const QString caption = tr("Patient: ") + ui->labelNom->text() + tr("  | Motif:") + ui->motifLabel->text() +
+                            QStringLiteral("  |  ") + ui->groupBox->title();
     auto* viewer = new ImageViewer(caption, radio.copy());
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     viewer->show();

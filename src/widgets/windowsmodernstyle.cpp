@@ -392,6 +392,17 @@ void WindowsModernStyle::drawControl(ControlElement element, const QStyleOption*
             }
         }
         break;
+    case CE_TabBarTabLabel:
+        // A tab bar is one line high: a text that ends in a line feed ("Treatments" in English) would be centred
+        // as two lines and lose its top half.
+        if (auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
+            tab && tab->text.contains(QLatin1Char('\n'))) {
+            QStyleOptionTab oneLine(*tab);
+            oneLine.text = tab->text.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+            QProxyStyle::drawControl(element, &oneLine, painter, widget);
+            return;
+        }
+        break;
     case CE_ToolBoxTabShape: {
         int first = 7, last = 8, border = 24;
         if (option->state & State_Selected) {

@@ -5,11 +5,17 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTabWidget>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QToolButton>
 #include <QTranslator>
 
 using namespace mainwindowtest;
@@ -48,6 +54,51 @@ private slots:
         QTRY_VERIFY(visitSearchLine(window.get())->width() >= 120);
     }
 
+    void smallestWindowKeepsItsToolsAndButtons() {
+        Office office;
+        auto window = openMainWindow(office.doctor);
+        MainWindow* w = window.get();
+        auto* newVisit = child<QPushButton>(w, "btnNewVisite");
+        auto* newAct = w->findChild<DialogVisite*>()->findChild<QPushButton*>("btnNewTraitement");
+        QCOMPARE(newVisit->text(), QString("&Nouveau"));
+        w->resize(w->minimumSize());
+        QTRY_COMPARE(w->size(), QSize(800, 600));
+        // Every tool stands on its bar, none behind the bar's extension arrow.
+        for (const char* name : {"toolBar", "toolBar_2"}) {
+            auto* bar = child<QToolBar>(w, name);
+            QTRY_VERIFY2(!bar->findChild<QToolButton*>("qt_toolbar_ext_button")->isVisible(), name);
+        }
+        // Every page fits: none is wider than the window.
+        auto* pages = child<QTabWidget>(w, "tabWidget_2");
+        for (int page = 0; page < pages->count(); ++page)
+            QVERIFY2(pages->widget(page)->minimumSizeHint().width() <= pages->currentWidget()->width(),
+                     qPrintable(pages->tabText(page)));
+        // The buttons show their icons, whole, and keep their keys and their names in their tool tips.
+        QCOMPARE(newVisit->text(), QString());
+        QCOMPARE(newVisit->toolTip(), QString("Nouveau visite"));
+        QCOMPARE(newAct->toolTip(), QString("Nouveau"));
+        for (QPushButton* button : {newVisit, newAct})
+            QVERIFY(button->width() >= button->sizeHint().width());
+        QTRY_VERIFY(w->findChild<DialogVisite*>()->findChild<QTableView*>("tableViewTraitement")->width() >= 100);
+        auto answer = testsupport::rejectNextDialog();
+        QTest::keyClick(w->windowHandle(), Qt::Key_F9);
+        QTRY_VERIFY(answer->answered());
+
+        // A language change while they are narrow: the new names wait in the tool tips.
+        QTranslator english;
+        QVERIFY(english.load(":/kelvora_en.qm"));
+        QApplication::installTranslator(&english);
+        QTRY_COMPARE(newAct->toolTip(), QString("New"));
+        QCOMPARE(newVisit->text(), QString());
+        QCOMPARE(newAct->shortcut(), QKeySequence(Qt::Key_F9));
+        w->resize(1280, 760);
+        QTRY_COMPARE(newVisit->text(), QString("&New"));
+        QCOMPARE(newAct->text(), QString("&New "));
+        QCOMPARE(newAct->toolTip(), QString());
+        QCOMPARE(newAct->shortcut(), QKeySequence(Qt::Key_F9));
+        QApplication::removeTranslator(&english);
+    }
+
     void englishTitlesAndBalancesThatFollowTheActs() {
         Office office;
         auto window = openMainWindow(office.doctor);
@@ -75,6 +126,56 @@ private slots:
         QApplication::removeTranslator(&english);
         QTRY_COMPARE(shownTitles(child<QTableView>(w, "tousRendezvousTableView")),
                      QStringList({"Date", "Nom", "État", "Acte prévu", "Médecin"}));
+    }
+
+    void helpPageInTheProgramsLanguage() {
+        Office office;
+        auto window = openMainWindow(office.doctor);
+        auto* help = child<QTextBrowser>(window.get(), "webView");
+        QTranslator english;
+        QVERIFY(english.load(":/kelvora_en.qm"));
+        QApplication::installTranslator(&english);
+        // From the appointment book, the next page is the help page.
+        QTest::keyClick(window.get(), Qt::Key_F6);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(child<QTabWidget>(window.get(), "tabWidget_2")->currentWidget(), help->parentWidget());
+        QTRY_VERIFY(help->toPlainText().contains("Finding or creating a patient"));
+        QVERIFY(!help->toPlainText().contains("Sauvegarder"));
+        testsupport::grabToFile(window.get(), "screen_english_help");
+        QApplication::removeTranslator(&english);
+        QTRY_VERIFY(help->toPlainText().contains("Trouver ou créer un patient"));
+    }
+
+    void focusedVisitTypeStaysReadable() {
+        Office office;
+        // The office's pictures dress the buttons, as in the program.
+        const QDir artwork(qEnvironmentVariable("KELVORA_BINARY_DIR", QCoreApplication::applicationDirPath() + "/..") +
+                           "/artwork/images");
+        for (const QString& name : artwork.entryList(QDir::Files))
+            QVERIFY(QFile::copy(artwork.filePath(name), office.files.dir() + "/images/" + name));
+        const QString previous = QApplication::style()->name();
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("windowsmodernstyle")));
+        auto window = openMainWindow(office.doctor);
+        auto* type = child<QComboBox>(window.get(), "comboBoxSoinProthese");
+        // Dark pixels in the text's part of the button: the letters of "SOINS" in the text colour.
+        const auto darkPixels = [type] {
+            const QImage picture = type->grab().toImage();
+            int dark = 0;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width() * 2 / 3; ++x)
+                    dark += qGray(picture.pixel(x, y)) < 100;
+            return dark;
+        };
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        const int unfocused = darkPixels();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), type);
+        testsupport::grabToFile(type, "screen_focused_visit_type");
+        const int focused = darkPixels();
+        window.reset();
+        QApplication::setStyle(QStyleFactory::create(previous));
+        QVERIFY2(unfocused > 20, qPrintable(QString::number(unfocused)));
+        QVERIFY2(focused * 2 > unfocused, qPrintable(QString("%1 of %2").arg(focused).arg(unfocused)));
     }
 
     void returnOnTheDeletionQuestionDeletesNothing() {

@@ -456,6 +456,18 @@ private slots:
         COMPARE_COLOR(image.pixelColor(other.left(), other.center().y()), slot(24), 0);
         COMPARE_COLOR(image.pixelColor(other.center().x() - 20, other.top() + 3), slot(7), 10);
     }
+
+    void aTabTextEndingInALineFeedIsDrawnWhole() {
+        // "Treatments" and its line feed, in the English options dialog: a one-line tab, centred as two lines,
+        // would lose the top of its letters.
+        QTabBar* bar = tabs->tabBar();
+        const auto tabPicture = [bar] { return bar->grab(bar->tabRect(1)).toImage(); };
+        const QImage oneLine = tabPicture();
+        bar->setTabText(1, "Soins\n");
+        const QImage withLineFeed = tabPicture();
+        bar->setTabText(1, "Soins");
+        QCOMPARE(withLineFeed, oneLine);
+    }
 };
 KELVORA_TEST(TestStyleRendering)
 
