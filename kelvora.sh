@@ -1,8 +1,9 @@
 #!/bin/sh
 # Sets up Kelvora on a Debian 12 machine and then either starts it on a demo office or runs the tests.
-#   ./kelvora.sh run     install what is missing, build, prepare the demo office in ./office and start it
+#   ./kelvora.sh run     install what is missing, build, prepare the demo office in build/office and start it
 #   ./kelvora.sh test    install what is missing, build and run the whole test suite, on office files and
 #                        on a throw-away PostgreSQL server that the tests start and stop themselves
+# KELVORA_BUILD_DIR names another build folder than build (the demo office is then in its office folder).
 set -eu
 cd "$(dirname "$0")"
 

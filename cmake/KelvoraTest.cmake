@@ -27,9 +27,16 @@ function(add_kelvora_test_server)
     set_tests_properties(test_server_stop PROPERTIES FIXTURES_CLEANUP kelvora_server TIMEOUT 120)
 endfunction()
 
-# Compiler settings shared by every target of the project.
+# Warnings that point at real faults: a name that hides another, a base without a virtual destructor, a
+# hidden overload, a cast that drops const, a format string that is not checked, a switch that falls through.
+set(KELVORA_WARNINGS -Wall -Wextra -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual -Wcast-qual -Wformat=2
+    -Wimplicit-fallthrough -Wold-style-cast -Wduplicated-cond -Wlogical-op)
+
+# Compiler settings shared by every target of the project. A warning fails the build, here as in CI
+# (cmake --compile-no-warning-as-error turns that off for one build).
 function(kelvora_target_defaults target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    target_compile_options(${target} PRIVATE ${KELVORA_WARNINGS})
+    set_target_properties(${target} PROPERTIES COMPILE_WARNING_AS_ERROR ON)
     if(KELVORA_SANITIZE)
         target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer)
         target_link_options(${target} PRIVATE -fsanitize=address,undefined)

@@ -3,7 +3,6 @@
 #include "ui_sumformdialog.h"
 
 #include "app/windowgeometry.h"
-#include "data/records.h"
 #include "data/sql.h"
 #include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
@@ -16,11 +15,11 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-sumFormDialog::sumFormDialog(int userId, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::sumFormDialog>()), userId(userId) {
+sumFormDialog::sumFormDialog(int user, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::sumFormDialog>()), userId(user) {
     ui->setupUi(this);
 
-    userRole = records::user(userId).value(QStringLiteral("Role")).toInt();
+    role = Role::ofUser(userId);
 
     // The models belong to the dialog, so that they go with it.
     dayModel = new ListModel(this);
@@ -41,10 +40,10 @@ sumFormDialog::sumFormDialog(int userId, QWidget* parent)
         // The period opens on the first and the last act; no recompute for each of the two settings.
         const QSignalBlocker blockStart(ui->dateEdit);
         const QSignalBlocker blockEnd(ui->dateEdit_2);
-        const QDate first = firstDay(QStringLiteral("select min(vdate) from Traitements"));
+        const QDate first = dayOf(QStringLiteral("select min(vdate) from Traitements"));
         if (first.isValid())
             ui->dateEdit->setDate(first);
-        const QDate last = firstDay(QStringLiteral("select max(vdate) from Traitements"));
+        const QDate last = dayOf(QStringLiteral("select max(vdate) from Traitements"));
         if (last.isValid())
             ui->dateEdit_2->setDate(last);
     }
@@ -69,8 +68,8 @@ sumFormDialog::sumFormDialog(int userId, QWidget* parent)
 
 sumFormDialog::~sumFormDialog() = default;
 
-// The day of the first value of the statement: the date-time text up to its "T".
-QDate sumFormDialog::firstDay(const QString& statement) {
+// The day of the value the statement gives (the first or the last act's): the date-time text up to its "T".
+QDate sumFormDialog::dayOf(const QString& statement) {
     QSqlQuery query;
     if (!sql::exec(query, statement) || !query.next())
         return {};
@@ -80,8 +79,8 @@ QDate sumFormDialog::firstDay(const QString& statement) {
 
 // The days of the period and its three totals.
 void sumFormDialog::laSommeProc() {
-    const QString tail =
-        userRole <= 1 ? QStringLiteral("') ") : QStringLiteral("') and id = ") + QString::number(userId);
+    const QString tail = role.seesEveryDoctorsAmounts() ? QStringLiteral("') ")
+                                                        : QStringLiteral("') and id = ") + QString::number(userId);
     const QString filter =
         QStringLiteral(" VDate Between datevalue('") + ui->dateEdit->date().toString(QStringLiteral("dd-MM-yyyy")) +
         QStringLiteral("') And datevalue('") + ui->dateEdit_2->date().toString(QStringLiteral("dd-MM-yyyy")) + tail;

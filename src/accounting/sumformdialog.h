@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/role.h"
+
 #include <QDate>
 #include <QDialog>
 
@@ -31,11 +33,11 @@ private slots:
 
 private:
     void laSommeProc();
-    static QDate firstDay(const QString& statement);
+    static QDate dayOf(const QString& statement);
 
     std::unique_ptr<Ui::sumFormDialog> ui;
     int userId = 0;
-    int userRole = 0;
+    Role role;
     ListModel* dayModel = nullptr;
     ListModel* patientModel = nullptr;
 };

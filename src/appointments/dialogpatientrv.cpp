@@ -6,9 +6,9 @@
 #include "data/records.h"
 #include "data/sql.h"
 #include "widgets/columntitles.h"
+#include "widgets/completer.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/fieldfocus.h"
-#include "widgets/look.h"
 #include "widgets/savefailure.h"
 #include "widgets/wordlist.h"
 
@@ -38,8 +38,8 @@ bool storedFlag(const QVariant& value) {
 
 } // namespace
 
-DialogPatientRV::DialogPatientRV(int userId, int patientNum, int rvNum, QWidget* parent)
-    : QDialog(parent), userId(userId), patientNum(patientNum), rvNum(rvNum),
+DialogPatientRV::DialogPatientRV(int user, int patient, int appointmentNum, QWidget* parent)
+    : QDialog(parent), userId(user), patientNum(patient), rvNum(appointmentNum),
       ui(std::make_unique<Ui::DialogPatientRV>()) {
     ui->setupUi(this);
     {
@@ -97,13 +97,8 @@ DialogPatientRV::DialogPatientRV(int userId, int patientNum, int rvNum, QWidget*
         m_timeRV = QTime(8, 0);
     }
 
-    treatmentCompleter = new QCompleter(this);
-    treatmentCompleter->setModel(
-        loadWordList(this, QStringLiteral(":/resources/liste_traitement.txt"), treatmentCompleter));
-    treatmentCompleter->setModelSorting(QCompleter::CaseSensitivelySortedModel);
-    treatmentCompleter->setCaseSensitivity(Qt::CaseInsensitive);
-    treatmentCompleter->setWrapAround(true);
-    treatmentCompleter->popup()->setStyleSheet(look::fontRule(14) + QStringLiteral(" color: rgb(85, 85, 255);"));
+    treatmentCompleter =
+        makeCompleter(loadWordList(this, QStringLiteral(":/resources/liste_traitement.txt"), this), 0, this);
     ui->lineEdit->setCompleter(treatmentCompleter);
 
     countDay();
@@ -202,9 +197,8 @@ void DialogPatientRV::on_lineEdit_returnPressed() {
     focusAndSelect(ui->timeEdit);
 }
 
-void DialogPatientRV::on_lineEdit_textChanged(const QString& text) {
-    treatmentText = text;
-}
+// The save reads the line itself: typing keeps nothing aside.
+void DialogPatientRV::on_lineEdit_textChanged(const QString&) {}
 
 void DialogPatientRV::on_timeEdit_timeChanged(const QTime& time) {
     m_timeRV = time;

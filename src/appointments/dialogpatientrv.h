@@ -61,7 +61,6 @@ private:
     bool m_hidden = false;
     // The stored appointment the dialog was filled from; a save writes only over it.
     LoadedRow stored;
-    QString treatmentText;
     ListModel* dayModel = nullptr;
     QCompleter* treatmentCompleter = nullptr;
 };

@@ -4,9 +4,12 @@
 #include "app/windowgeometry.h"
 #include "appointments/dialogpatientrv.h"
 #include "data/records.h"
+#include "data/role.h"
 #include "data/sql.h"
 #include "widgets/columntitles.h"
+#include "widgets/completer.h"
 #include "widgets/dateformatdelegate.h"
+#include "widgets/patientheader.h"
 #include "widgets/savefailure.h"
 #include "widgets/wordlist.h"
 
@@ -18,11 +21,10 @@
 #include <QSqlRecord>
 #include <QStringListModel>
 
-DialogRendezVous::DialogRendezVous(int patientNum, int userRole, int userId, QWidget* parent)
-    : QDialog(parent), userId(userId), ui(std::make_unique<Ui::DialogRendezVous>()),
-      patientNumText(QString::number(patientNum)) {
+DialogRendezVous::DialogRendezVous(int patientNumber, int userRole, int user, QWidget* parent)
+    : QDialog(parent), userId(user), ui(std::make_unique<Ui::DialogRendezVous>()), patientNum(patientNumber) {
     ui->setupUi(this);
-    if (userRole > 2) {
+    if (Role(userRole).isReception()) {
         // Reception staff do not see the medical history.
         ui->label_6->hide();
         ui->labelAntecedent->hide();
@@ -30,18 +32,14 @@ DialogRendezVous::DialogRendezVous(int patientNum, int userRole, int userId, QWi
 
     showPatient();
 
-    treatmentCompleter = new QCompleter(this);
-    treatmentCompleter->setModel(
-        loadWordList(this, QStringLiteral("resources/liste_traitement.txt"), treatmentCompleter, true));
-    treatmentCompleter->setModelSorting(QCompleter::CaseSensitivelySortedModel);
-    treatmentCompleter->setCaseSensitivity(Qt::CaseInsensitive);
-    treatmentCompleter->setWrapAround(true);
+    treatmentCompleter =
+        makeCompleter(loadWordList(this, QStringLiteral("resources/liste_traitement.txt"), this, true), 0, this, true);
     ui->lineEdit->setCompleter(treatmentCompleter);
 
     model = new ListModel(this);
     model->setTable(QStringLiteral("Rendezvous"));
     model->setSort(2, Qt::DescendingOrder);
-    model->setFilter(QStringLiteral("PatientNum =") + patientNumText);
+    model->setFilter(QStringLiteral("PatientNum =") + QString::number(patientNum));
     ui->tableView->setModel(model);
     setColumnTitles(model);
     model->select();
@@ -61,18 +59,8 @@ DialogRendezVous::DialogRendezVous(int patientNum, int userRole, int userId, QWi
 DialogRendezVous::~DialogRendezVous() = default;
 
 void DialogRendezVous::showPatient() {
-    const QSqlRecord patient = records::patient(patientNumText.toInt());
-    QString name, age, generalHistory, localHistory;
-    if (!patient.isEmpty()) {
-        name = patient.value(QStringLiteral("Nom")).toString();
-        age = patient.value(QStringLiteral("Age")).toString();
-        generalHistory = patient.value(QStringLiteral("Antecedent_G")).toString();
-        localHistory = patient.value(QStringLiteral("Antecedent_L")).toString();
-    }
-    setWindowTitle(tr("Rendez-vous pour : ") + name);
-    ui->labelNom->setText(name);
-    ui->labelAge->setText(age + tr(" ans"));
-    ui->labelAntecedent->setText(generalHistory + QStringLiteral(" / ") + localHistory);
+    showPatientHeader(records::patient(patientNum), tr(" ans"), ui->labelNom, ui->labelAge, ui->labelAntecedent);
+    setWindowTitle(tr("Rendez-vous pour : ") + ui->labelNom->text());
 }
 
 void DialogRendezVous::changeEvent(QEvent* event) {
@@ -94,7 +82,7 @@ void DialogRendezVous::on_lineEdit_textChanged(const QString& text) {
     // The typed text is doubled so that an apostrophe (a treatment "d'urgence") filters instead of breaking.
     const QString typed = sql::quoted(text);
     model->setFilter(QStringLiteral("( traitement  like '%") + typed + QStringLiteral("%'  or rvdate like '%") + typed +
-                     QStringLiteral("%' ) and ") + QStringLiteral("PatientNum =") + patientNumText);
+                     QStringLiteral("%' ) and ") + QStringLiteral("PatientNum =") + QString::number(patientNum));
     refreshList();
 }
 
@@ -104,7 +92,7 @@ void DialogRendezVous::on_lineEdit_returnPressed() {
 }
 
 void DialogRendezVous::on_btnNewRV_clicked() {
-    DialogPatientRV booking(userId, patientNumText.toInt(), 0);
+    DialogPatientRV booking(userId, patientNum, 0);
     if (booking.exec() == QDialog::Accepted)
         refreshList();
     ui->lineEdit->setFocus();
@@ -114,7 +102,7 @@ void DialogRendezVous::changeAppointment(const QModelIndex& index) {
     if (!index.isValid())
         return;
     const int rvNum = model->record(index.row()).value(QStringLiteral("RVNum")).toInt();
-    DialogPatientRV booking(userId, patientNumText.toInt(), rvNum);
+    DialogPatientRV booking(userId, patientNum, rvNum);
     if (booking.exec() == QDialog::Accepted) {
         refreshList();
         ui->lineEdit->setFocus();

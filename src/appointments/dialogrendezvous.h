@@ -51,7 +51,7 @@ private:
     void changeAppointment(const QModelIndex& index);
 
     std::unique_ptr<Ui::DialogRendezVous> ui;
-    QString patientNumText;
+    int patientNum = 0;
     ListModel* model = nullptr;
     QCompleter* treatmentCompleter = nullptr;
 };

@@ -16,11 +16,10 @@
 #include <QSqlRecord>
 #include <QTableView>
 
-Dialog::Dialog(int userRole, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::Dialog>()), userRole(userRole) {
+Dialog::Dialog(int userRole, QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::Dialog>()), role(userRole) {
     ui->setupUi(this);
     // Only the office's first role manages the users; the others see the tab, empty.
-    if (userRole != 1)
+    if (!role.isFirstDoctor())
         ui->tableViewUser->hide();
 
     TableModel* users = attachTable(ui->tableViewUser, QStringLiteral("User"), 1);
@@ -112,7 +111,7 @@ void Dialog::on_pushButton_clicked() {
 // The list the two row buttons act on: the reference list on show, or the users for the first role.
 QTableView* Dialog::currentView() const {
     if (ui->tabWidget_2->currentWidget() == ui->tab_9)
-        return userRole == 1 ? ui->tableViewUser : nullptr;
+        return role.isFirstDoctor() ? ui->tableViewUser : nullptr;
     QWidget* page = ui->tabWidget->currentWidget();
     return page ? page->findChild<QTableView*>() : nullptr;
 }

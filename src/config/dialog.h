@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/role.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -36,5 +38,5 @@ private:
     int textColumn(const QTableView* view) const;
 
     std::unique_ptr<Ui::Dialog> ui;
-    int userRole = 0;
+    Role role;
 };

@@ -183,11 +183,11 @@ void MainWindow::on_tousRendezvousTableView_clicked(const QModelIndex&) {}
 void MainWindow::on_imprimerTousRVBtn_clicked() {}
 
 void MainWindow::imprimerTousRVProc() {
-    PrescriptionData data;
+    PrescriptionData list;
     if (ui->checkBox->isChecked())
-        data.bodyText = ui->dateEdit->date().toString(QStringLiteral("dd/MM/yyyy"));
+        list.bodyText = ui->dateEdit->date().toString(QStringLiteral("dd/MM/yyyy"));
     printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    TDPreviewDialog preview(0, data, ui->tousRendezvousTableView, printer.get(), this);
+    TDPreviewDialog preview(0, list, ui->tousRendezvousTableView, printer.get(), this);
     preview.setGrid(TDPreviewDialog::NoGrid);
     if (preview.run() == QDialog::Accepted)
         preview.printPages();

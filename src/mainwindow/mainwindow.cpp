@@ -51,6 +51,30 @@ QLabel#userLabel { color: rgb(85, 0, 255); }
 
 MainWindow::MainWindow(int user, QSqlDatabase connection, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), userId(user), database(std::move(connection)) {
+    buildFrame();
+    replaceStatusBar();
+    createVisitPanel();
+    const QSqlRecord userRow = records::user(userId);
+    buildUserLabel(userRow.value(QStringLiteral("Name")).toString());
+    makeButtonsCompact();
+    setupVisitModels();
+    role = Role(userRow.value(QStringLiteral("Role")).toInt());
+    qDebug() << "Role " << role.value();
+    applyRole();
+    updateAges();
+    connectActions();
+    setupAllVisitsModel();
+    setupAppointmentModel();
+    showNewestPatient();
+    finishVisitViews();
+    finishAppointmentView();
+    openOnPatientPage();
+    startAppointmentBook();
+    connect(visitPanel, &DialogVisite::refreshVisit, this, &MainWindow::selectModelVisit);
+}
+
+// The form with the window's style sheet, and the handlers the toolkit no longer binds by name.
+void MainWindow::buildFrame() {
     ui->setupUi(this);
     QString sheet;
     QFile style(QStringLiteral(":/styles/mainwindow.qss"));
@@ -69,20 +93,25 @@ MainWindow::MainWindow(int user, QSqlDatabase connection, QWidget* parent)
     connect(ui->comboBoxSoinProthese, &QComboBox::textActivated, this, &MainWindow::on_comboBoxSoinProthese_activated);
     connect(ui->imprimerTousRVBtn, &QPushButton::clicked, this, &MainWindow::imprimerTousRVProc);
     ui->tabWidget_2->setCurrentIndex(0);
+}
 
+void MainWindow::replaceStatusBar() {
     auto* bar = new QStatusBar(this);
     bar->setStyleSheet(look::fontRule(14) + QLatin1String(statusBarColour));
     setStatusBar(bar);
     ui->statusBar = bar;
+}
 
+void MainWindow::createVisitPanel() {
     visitPanel = new DialogVisite(0, 8, 80);
     visitPanel->setMinimumSize(200, 200);
     visitPanel->userId = userId;
     ui->groupBoxActes->layout()->addWidget(visitPanel);
     visitPanel->clearVisite();
+}
 
-    const QSqlRecord userRow = records::user(userId);
-    userName = userRow.value(QStringLiteral("Name")).toString();
+void MainWindow::buildUserLabel(const QString& name) {
+    userName = name;
     userLabel = new QLabel(ui->toolBar_2);
     userLabel->setObjectName(QStringLiteral("userLabel"));
     QFont labelFont = ui->toolBar_2->font();
@@ -90,23 +119,19 @@ MainWindow::MainWindow(int user, QSqlDatabase connection, QWidget* parent)
     userLabel->setFont(labelFont);
     ui->toolBar_2->addWidget(userLabel);
     retranslateFrame();
+}
 
+// Buttons that show their icon alone when the window is too narrow for their texts.
+void MainWindow::makeButtonsCompact() {
     compactButtons = new CompactButtons(this);
     for (QPushButton* button :
          {ui->btnNewVisite, ui->btnModifierVisite, ui->btnSuppVisite, ui->btnRefresh, ui->imprimerTousRVBtn})
         compactButtons->add(button);
     for (const char* name : {"btnNewTraitement", "btnModifierTraitement", "btnSuppTraitement"})
         compactButtons->add(visitPanel->findChild<QPushButton*>(QLatin1String(name)));
+}
 
-    setupVisitModels();
-
-    roleName = QStringLiteral("medecin");
-    userRole = userRow.value(QStringLiteral("Role")).toInt();
-    qDebug() << "Role " << userRole;
-    applyRole();
-
-    updateAges();
-
+void MainWindow::connectActions() {
     connect(ui->actionA_propos_de_Kelvora, &QAction::triggered, this, &MainWindow::aProposProc);
     connect(ui->actionAide, &QAction::triggered, this, &MainWindow::aideProc);
     connect(ui->actionSauvegarde, &QAction::triggered, this, &MainWindow::backupProc);
@@ -118,16 +143,16 @@ MainWindow::MainWindow(int user, QSqlDatabase connection, QWidget* parent)
     connect(ui->actionTous_les_Rendez_vous, &QAction::triggered, this, &MainWindow::selectTousRendez_vousTab);
     connect(ui->actionClient, &QAction::triggered, this, &MainWindow::laSommeProc);
     connect(ui->tabWidget_2, &QTabWidget::currentChanged, this, &MainWindow::updateToolBar);
+}
 
-    setupAllVisitsModel();
-    setupAppointmentModel();
-
+void MainWindow::showNewestPatient() {
     const int newest = newestPatientNum();
     qDebug() << "numPatient" << newest;
     setCurrentPatient(newest);
+}
 
-    finishVisitViews();
-    finishAppointmentView();
+// The window opens on the patient page, on the newest visit, where it was left.
+void MainWindow::openOnPatientPage() {
     ui->actionVisite->trigger();
     ui->tableViewVisite->selectRow(0);
     QSettings settings(QString::fromLatin1(settingskeys::windowOrganization),
@@ -135,18 +160,15 @@ MainWindow::MainWindow(int user, QSqlDatabase connection, QWidget* parent)
     restoreGeometry(settings.value(QString::fromLatin1(settingskeys::mainWindowGeometry)).toByteArray());
     restoreState(settings.value(QString::fromLatin1(settingskeys::mainWindowState)).toByteArray(), 0);
     fitIntoScreen(this);
-
-    startAppointmentBook();
-    connect(visitPanel, &DialogVisite::refreshVisit, this, &MainWindow::selectModelVisit);
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::applyRole() {
     // The page's one large area grows: the visit area, or the calendar where it stands instead.
-    ui->gridLayout_5->setRowStretch(3, userRole == 4 ? 1 : 0);
-    ui->gridLayout_5->setRowStretch(4, userRole == 4 ? 0 : 1);
-    if (userRole <= 2) {
+    ui->gridLayout_5->setRowStretch(3, role.showsCalendar() ? 1 : 0);
+    ui->gridLayout_5->setRowStretch(4, role.showsCalendar() ? 0 : 1);
+    if (role.isDoctor()) {
         ui->label->hide();
         ui->label_2->hide();
         return;
@@ -155,7 +177,6 @@ void MainWindow::applyRole() {
     ui->actionListe_des_diagnostiques->setEnabled(false);
     ui->actionSauvegarde->setEnabled(false);
     ui->actionClient->setEnabled(false);
-    roleName = QStringLiteral("reception");
     ui->btnNewVisite->setEnabled(false);
     ui->btnModifierVisite->setEnabled(false);
     ui->btnSuppVisite->setEnabled(false);
@@ -163,7 +184,7 @@ void MainWindow::applyRole() {
     // The reception sees no amount: the balance goes with the sums.
     for (const char* name : {"Diagnostique", "SommeDeFrais", "SommeDePayement", "Reste"})
         ui->tableViewVisite->setColumnHidden(columns.indexOf(QLatin1String(name)), true);
-    if (userRole == 4)
+    if (role.showsCalendar())
         ui->frameDossier->hide();
     else
         ui->label->hide();
@@ -241,7 +262,7 @@ void MainWindow::updateToolBar(int index) {
 }
 
 void MainWindow::dialogBox() {
-    optionsDialog = std::make_unique<Dialog>(userRole);
+    optionsDialog = std::make_unique<Dialog>(role.value());
     optionsDialog->exec();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/role.h"
+
 #include <QMainWindow>
 #include <QModelIndex>
 #include <QSqlDatabase>
@@ -91,6 +93,14 @@ private:
     void on_comboBoxSoinProthese_activated(const QString& text);
     void on_tableViewTousRDV_SelectionChanged(const QModelIndex& current, const QModelIndex& previous);
 
+    void buildFrame();
+    void replaceStatusBar();
+    void createVisitPanel();
+    void buildUserLabel(const QString& name);
+    void makeButtonsCompact();
+    void connectActions();
+    void showNewestPatient();
+    void openOnPatientPage();
     void applyRole();
     void updateAges();
     void setupVisitModels();
@@ -123,8 +133,7 @@ private:
     std::unique_ptr<Ui::MainWindow> ui;
 
     int userId = 0;
-    int userRole = 0;
-    QString roleName;
+    Role role;
     QString userName;
     QSqlDatabase database;
     QLabel* userLabel = nullptr;

@@ -68,7 +68,7 @@ void MainWindow::updateAges() {
 
 void MainWindow::on_pushButtonNewPatient_clicked() {
     {
-        DialogAddUpdatePatient form(0, userId, roleName);
+        DialogAddUpdatePatient form(0, userId, role.name());
         form.exec();
     }
     const int newest = newestPatientNum();
@@ -80,7 +80,7 @@ void MainWindow::on_commandLinkButton_clicked() {
     qDebug() << "F4";
     bool accepted = false;
     {
-        DialogAddUpdatePatient form(numPatient, userId, roleName);
+        DialogAddUpdatePatient form(numPatient, userId, role.name());
         accepted = form.exec() == QDialog::Accepted;
     }
     if (accepted)
@@ -122,7 +122,7 @@ void MainWindow::on_newRendezVousBtn_clicked() {
 
 void MainWindow::on_listeRendezVousBtn_clicked() {
     {
-        DialogRendezVous appointments(numPatient, userRole, userId);
+        DialogRendezVous appointments(numPatient, role.value(), userId);
         appointments.exec();
     }
     rendezvousModel->select();

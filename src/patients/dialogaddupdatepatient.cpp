@@ -2,8 +2,9 @@
 #include "ui_dialogaddupdatepatient.h"
 
 #include "app/windowgeometry.h"
-#include "data/records.h"
+#include "data/role.h"
 #include "data/sql.h"
+#include "widgets/completer.h"
 #include "widgets/fieldfocus.h"
 #include "widgets/look.h"
 #include "widgets/mycombobox.h"
@@ -11,7 +12,6 @@
 #include "widgets/wordlist.h"
 
 #include "data/listmodel.h"
-#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QDate>
@@ -34,12 +34,9 @@ int currentYear() {
 }
 } // namespace
 
-DialogAddUpdatePatient::DialogAddUpdatePatient(int patientNum, int userId, const QString& roleName, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::DialogAddUpdatePatient>()), patientNum(patientNum), userId(userId),
-      roleName(roleName) {
+DialogAddUpdatePatient::DialogAddUpdatePatient(int patient, int user, const QString& roleName, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::DialogAddUpdatePatient>()), patientNum(patient), userId(user) {
     ui->setupUi(this);
-
-    roleCode = records::user(userId).value(QStringLiteral("Role")).toInt();
 
     sexeComboBox = new MyComboBox(this);
     sexeComboBox->setObjectName(QStringLiteral("sexeComboBox"));
@@ -70,7 +67,7 @@ DialogAddUpdatePatient::DialogAddUpdatePatient(int patientNum, int userId, const
         model->setTable(table);
         model->setSort(0, Qt::AscendingOrder);
         model->select();
-        field->setCompleter(makeCompleter(model, 2));
+        field->setCompleter(makeCompleter(model, 2, this));
     }
 
     patientsModel = new ListModel(this);
@@ -87,7 +84,7 @@ DialogAddUpdatePatient::DialogAddUpdatePatient(int patientNum, int userId, const
 
     // The completer reads every patient's name: on a large office that takes longer than the whole form, so
     // the register is read when the user starts typing a name, not when the form opens.
-    nomCompleter = makeCompleter(nullptr, 1);
+    nomCompleter = makeCompleter(nullptr, 1, this);
     ui->nomLineEdit->setCompleter(nomCompleter);
     auto firstEdit = std::make_shared<QMetaObject::Connection>();
     *firstEdit = connect(ui->nomLineEdit, &QLineEdit::textEdited, this, [this, firstEdit] {
@@ -98,7 +95,7 @@ DialogAddUpdatePatient::DialogAddUpdatePatient(int patientNum, int userId, const
         nomCompleter->setCompletionPrefix(ui->nomLineEdit->text());
         nomCompleter->complete();
     });
-    adresseCompleter = makeCompleter(loadWordList(this, addressesFile, this), 0);
+    adresseCompleter = makeCompleter(loadWordList(this, addressesFile, this), 0, this);
     ui->adresseLineEdit->setCompleter(adresseCompleter);
 
     restoreWindowGeometry(this);
@@ -108,7 +105,7 @@ DialogAddUpdatePatient::DialogAddUpdatePatient(int patientNum, int userId, const
                                             look::fontRule(16) + QStringLiteral(" font-weight: bold;"));
 
     // The reception sees neither the medical history nor the debt.
-    if (roleName == QLatin1String("reception")) {
+    if (roleName == QLatin1String(Role::receptionName)) {
         ui->antecDentsGNRauxLabel->hide();
         ui->antecDentsGNRauxLineEdit->hide();
         ui->antecDentsLocauxLabel->hide();
@@ -118,17 +115,6 @@ DialogAddUpdatePatient::DialogAddUpdatePatient(int patientNum, int userId, const
 }
 
 DialogAddUpdatePatient::~DialogAddUpdatePatient() = default;
-
-QCompleter* DialogAddUpdatePatient::makeCompleter(QObject* model, int column) {
-    auto* completer = new QCompleter(this);
-    completer->setModel(qobject_cast<QAbstractItemModel*>(model));
-    completer->setCompletionColumn(column);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setWrapAround(true);
-    completer->setModelSorting(QCompleter::CaseSensitivelySortedModel);
-    completer->popup()->setStyleSheet(look::fontRule(14) + QStringLiteral(" color: rgb(85, 85, 255);"));
-    return completer;
-}
 
 // The form's fields and the patient columns they show.
 void DialogAddUpdatePatient::bindFields() {
@@ -171,7 +157,8 @@ void DialogAddUpdatePatient::loadPatient() {
 
 void DialogAddUpdatePatient::fillDebt() {
     // A doctor other than the first sees only the acts he performed.
-    const QString doctorFilter = roleCode == 1 ? QString() : " and  User.id = " + QString::number(userId);
+    const QString doctorFilter =
+        Role::ofUser(userId).seesEveryDoctorsAmounts() ? QString() : " and  User.id = " + QString::number(userId);
     const struct {
         const char* type;
         QLabel* fees;

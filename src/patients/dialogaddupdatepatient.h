@@ -44,13 +44,10 @@ private:
     void loadPatient();
     void fillDebt();
     void rebuildWordLists();
-    QCompleter* makeCompleter(QObject* model, int column);
 
     std::unique_ptr<Ui::DialogAddUpdatePatient> ui;
     int patientNum = 0;
     int userId = 0;
-    QString roleName;
-    int roleCode = 0;
 
     // The stored patient the form was filled from; a save writes only over it.
     LoadedRow stored;

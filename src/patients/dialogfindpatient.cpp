@@ -2,7 +2,6 @@
 #include "ui_dialogfindpatient.h"
 
 #include "app/windowgeometry.h"
-#include "data/records.h"
 #include "data/search.h"
 #include "data/sql.h"
 #include "patients/dialogaddupdatepatient.h"
@@ -32,8 +31,8 @@ bool isHistory(const char* column) {
 }
 } // namespace
 
-DialogFindPatient::DialogFindPatient(int userId, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::DialogFindPatient>()), userId(userId) {
+DialogFindPatient::DialogFindPatient(int user, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::DialogFindPatient>()), userId(user) {
     ui->setupUi(this);
 
     patientsModel = new ListModel(this);
@@ -51,11 +50,10 @@ DialogFindPatient::DialogFindPatient(int userId, QWidget* parent)
     patientsModel->select();
     resizeColumns();
 
-    const int role = records::user(userId).value(QStringLiteral("Role")).toInt();
-    if (role > 2) {
+    role = Role::ofUser(userId);
+    if (role.isReception()) {
         ui->tableViewPatient->hideColumn(patientsModel->fieldIndex(QStringLiteral("Antecedent_G")));
         ui->tableViewPatient->hideColumn(patientsModel->fieldIndex(QStringLiteral("Antecedent_L")));
-        roleName = QStringLiteral("reception");
     }
 
     restoreWindowGeometry(this);
@@ -74,8 +72,13 @@ int DialogFindPatient::currentPatientNum() const {
     return current.isValid() ? patientsModel->index(current.row(), 0).data().toInt() : 0;
 }
 
+// The patient form is told "reception" for the reception and nothing for a doctor.
+QString DialogFindPatient::formRoleName() const {
+    return role.isReception() ? QString::fromLatin1(Role::receptionName) : QString();
+}
+
 void DialogFindPatient::on_patientlineEdit_textChanged(const QString& text) {
-    const bool withHistory = roleName != QLatin1String("reception");
+    const bool withHistory = !role.isReception();
     // Consecutive blanks give empty words, which match everything.
     const QStringList typedWords = text.split(QLatin1Char(' '));
     const QStringList words = sql::quoted(text).split(QLatin1Char(' '));
@@ -123,7 +126,7 @@ void DialogFindPatient::refreshAfterForm() {
 }
 
 void DialogFindPatient::on_newPatientBtn_clicked() {
-    DialogAddUpdatePatient form(0, userId, roleName, this);
+    DialogAddUpdatePatient form(0, userId, formRoleName(), this);
     form.exec();
     refreshAfterForm();
 }
@@ -131,7 +134,7 @@ void DialogFindPatient::on_newPatientBtn_clicked() {
 void DialogFindPatient::on_setPatientBtn_clicked() {
     if (!ui->tableViewPatient->currentIndex().isValid())
         return;
-    DialogAddUpdatePatient form(currentPatientNum(), userId, roleName, this);
+    DialogAddUpdatePatient form(currentPatientNum(), userId, formRoleName(), this);
     form.exec();
     refreshAfterForm();
 }

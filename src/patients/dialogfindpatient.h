@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/role.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -38,10 +40,11 @@ private:
     void refreshAfterForm();
     void resizeColumns();
     int currentPatientNum() const;
+    QString formRoleName() const;
 
     std::unique_ptr<Ui::DialogFindPatient> ui;
     int m_selectedPatientNum = 0;
-    QString roleName;
+    Role role;
     int userId = 0;
     ListModel* patientsModel = nullptr;
 };

@@ -1,27 +1,24 @@
 #pragma once
 
 #include "printing/prescriptiondata.h"
+#include "printing/printedpages.h"
 
-#include <QDateTime>
 #include <QDialog>
-#include <QFont>
-#include <QFontMetrics>
-#include <QVector>
 
 #include <memory>
 
-class QAbstractItemModel;
 class QAbstractItemView;
 class QGraphicsScene;
+class QPainter;
 class QPrinter;
 
 namespace Ui {
 class TDPreviewDialog;
 }
 
-// Lays printed pages out on a graphics scene, one page at a time, shows them in a preview with page
-// navigation and zoom, and renders the same scene on the printer. Two modes: a paginated list of one column
-// of an item view (mode 0), or one A5 prescription page (mode 1).
+// Shows the printed pages (laid out by PrintedPages) in a preview with page navigation and zoom, and renders
+// the same scene on the printer or into a PDF. Two modes: a paginated list of one column of an item view
+// (mode 0), or an A5 prescription (mode 1).
 class TDPreviewDialog : public QDialog {
     Q_OBJECT
 
@@ -33,8 +30,8 @@ public:
                     QWidget* parent = nullptr);
     ~TDPreviewDialog() override;
 
-    int pageCount() const { return pages; }
-    int rowsPerPage() const { return rowsOnPage; }
+    int pageCount() const { return pages->pageCount(); }
+    int rowsPerPage() const { return pages->rowsPerPage(); }
     QGraphicsScene* scene() const { return pageScene; }
 
     // Lays the pages out again and renders them on the printer as it is set now (page range, copies,
@@ -63,54 +60,11 @@ public slots:
     virtual void refreshPageCount();
 
 private:
-    void drawTablePage(int page);
-    struct PrescriptionPlaces;
-    PrescriptionPlaces placePrescription() const;
-    QFont prescriptionFont(int pointSize) const;
-    QString nameLine() const;
-    int prescriptionPages() const;
-    void drawPrescriptionPage(int page);
     void renderPage(QPainter& painter, int page);
     void showPageWithBorder(int page);
-    int printedColumn() const;
 
     std::unique_ptr<Ui::TDPreviewDialog> ui; // built by run(): the constructor only lays the pages out
-    QAbstractItemView* view = nullptr;
     QPrinter* printer = nullptr;
-    Grids gridMode = NormalGrid;
-    int rowsOnPage = 1;
-    int pages = 0;
-
-    bool prescription = false;
-    int leftMargin = 80;
-    int rightMargin = 80;
-    int topMargin = 40;
-    int bottomMargin = 40;
-    int spacing = 10;
-    int headerHeight = 60;
-    int footerHeight = 60;
-    int unitsPerInch = 100;
-    int rowHeight = 0;
-
-    QString title;
-    QString pageLabel;
-    QVector<int> columnWidths;
-    QAbstractItemModel* model = nullptr;
     QGraphicsScene* pageScene = nullptr;
-
-    QFont titleFont;
-    QFontMetrics titleMetrics{titleFont};
-    QFont headerFont;
-    QFontMetrics headerMetrics{headerFont};
-    QFont bodyFont;
-    QFontMetrics bodyMetrics{bodyFont};
-
-    QString subtitle;
-    QString patientName;
-    int patientAge = 0;
-    QString bodyText;
-    QString drNom;
-    QString ordonnancePied;
-    QString doctorAddress;
-    QDateTime date;
+    std::unique_ptr<PrintedPages> pages;
 };

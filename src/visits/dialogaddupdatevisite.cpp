@@ -4,13 +4,14 @@
 
 #include "data/records.h"
 #include "data/sql.h"
+#include "widgets/completer.h"
 #include "widgets/fieldfocus.h"
 #include "widgets/look.h"
 #include "widgets/mycombobox.h"
+#include "widgets/patientheader.h"
 #include "widgets/savefailure.h"
 
 #include "data/listmodel.h"
-#include <QAbstractItemView>
 #include <QCompleter>
 #include <QDateTime>
 #include <QMessageBox>
@@ -19,14 +20,11 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-namespace {
-const char completerColour[] = " color: rgb(85, 85, 255);";
+namespace {} // namespace
 
-} // namespace
-
-DialogAddUpdateVisite::DialogAddUpdateVisite(int userId, int patientNum, int visitNum, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::DialogAddUpdateVisite>()), userId(userId), patientNum(patientNum),
-      visitNum(visitNum) {
+DialogAddUpdateVisite::DialogAddUpdateVisite(int user, int patientNumber, int visitNumber, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::DialogAddUpdateVisite>()), userId(user), patientNum(patientNumber),
+      visitNum(visitNumber) {
     ui->setupUi(this);
 
     motifCompleter = makeCompleter(QStringLiteral("motif"), QStringLiteral("motif <> ''"));
@@ -95,27 +93,11 @@ QCompleter* DialogAddUpdateVisite::makeCompleter(const QString& table, const QSt
     model->setSort(0, Qt::AscendingOrder);
     model->setFilter(filter);
     model->select();
-    auto* completer = new QCompleter(model, this);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setWrapAround(true);
-    completer->setModelSorting(QCompleter::CaseSensitivelySortedModel);
-    completer->setCompletionColumn(2);
-    completer->popup()->setStyleSheet(look::fontRule(14) + QLatin1String(completerColour));
-    return completer;
+    return ::makeCompleter(model, 2, this);
 }
 
 void DialogAddUpdateVisite::showPatient() {
-    const QSqlRecord patient = records::patient(patientNum);
-    if (!patient.isEmpty()) {
-        ui->labelNom->setText(patient.value(QStringLiteral("Nom")).toString());
-        ui->labelAge->setText(patient.value(QStringLiteral("Age")).toString() + tr(" ans"));
-        ui->labelAntecedent->setText(patient.value(QStringLiteral("Antecedent_G")).toString() + QStringLiteral(" / ") +
-                                     patient.value(QStringLiteral("Antecedent_L")).toString());
-    } else {
-        ui->labelNom->clear();
-        ui->labelAge->setText(tr(" ans"));
-        ui->labelAntecedent->clear();
-    }
+    showPatientHeader(records::patient(patientNum), tr(" ans"), ui->labelNom, ui->labelAge, ui->labelAntecedent);
 }
 
 void DialogAddUpdateVisite::showTitle() {

@@ -6,8 +6,8 @@
 #include "data/records.h"
 #include "data/sql.h"
 #include "printing/tdpreviewdialog.h"
+#include "widgets/completer.h"
 #include "widgets/fieldfocus.h"
-#include "widgets/look.h"
 #include "widgets/myspinbox.h"
 #include "widgets/savefailure.h"
 #include "widgets/textedit.h"
@@ -34,25 +34,40 @@ namespace {
 const QSize radioSize(200, 200);
 } // namespace
 
-DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int treatmentId, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::DialogTraitement>()), userId(userId), patientNum(patientNum),
-      visitNum(visitNum), treatmentId(treatmentId) {
+DialogTraitement::DialogTraitement(int user, int patient, int visit, int treatment, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::DialogTraitement>()), userId(user), patientNum(patient), visitNum(visit),
+      treatmentId(treatment) {
     ui->setupUi(this);
     ui->pushButtonNoImage->hide();
+    makeDoctorList();
+    const QSqlRecord userRow = records::user(userId);
+    drNom = userRow.value(QStringLiteral("DrNom")).toString();
+    role = Role(userRow.value(QStringLiteral("Role")).toInt());
+    // The role's rules reach the fee fields, so these are made first.
+    makeFeeFields();
+    applyRole();
+    makeActCompleter();
+    loadTreatment();
+    showTreatingDoctor();
+    ui->dateTimeEdit->setFocus(Qt::OtherFocusReason);
+    connectFeeFields();
+    makeMedicamentCompleter();
+    restoreWindowGeometry(this);
+}
 
+void DialogTraitement::makeDoctorList() {
     userModel = new ListModel(this);
     userModel->setTable(QStringLiteral("User"));
     userModel->setSort(0, Qt::AscendingOrder);
-    userModel->setFilter(QStringLiteral("name <> '' and role <=2"));
+    userModel->setFilter(QStringLiteral("name <> '' and role <=") + QString::number(Role::lastDoctor));
     ui->medcinTraitantComboBox->setModel(userModel);
     userModel->select();
     ui->medcinTraitantComboBox->setModelColumn(userModel->fieldIndex(QStringLiteral("Name")));
+}
 
-    const QSqlRecord user = records::user(userId);
-    drNom = user.value(QStringLiteral("DrNom")).toString();
-    userRole = user.value(QStringLiteral("Role")).toInt();
-
-    // The fee fields: the form's spin boxes give their look to the ones that announce Return.
+// The prescription editor, and the fee fields: the form's spin boxes give their look to the ones that
+// announce Return.
+void DialogTraitement::makeFeeFields() {
     ordonnanceTextEdit = new TextEdit(this);
     ordonnanceTextEdit->setObjectName(QStringLiteral("ordonnanceTextEdit"));
     ui->verticalLayout->insertWidget(0, ordonnanceTextEdit);
@@ -71,10 +86,12 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
     setTabOrder(ui->traitementLineEdit, fraisSpin);
     setTabOrder(fraisSpin, payementSpin);
     setTabOrder(payementSpin, ui->zeroCreditVisiteBtn);
+}
 
-    // Only the first role chooses the treating doctor; reception staff may record a payment and nothing else.
-    ui->medcinTraitantComboBox->setEnabled(userRole == 1);
-    if (userRole > 2) {
+// Only the first doctor chooses the treating doctor; reception staff may record a payment and nothing else.
+void DialogTraitement::applyRole() {
+    ui->medcinTraitantComboBox->setEnabled(role.isFirstDoctor());
+    if (role.isReception()) {
         ui->pushButtonOptions->setEnabled(false);
         ui->dateTimeEdit->setReadOnly(true);
         ui->traitementLineEdit->setReadOnly(true);
@@ -83,7 +100,9 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
         ui->groupBox_2->hide();
         ui->frame->hide();
     }
+}
 
+void DialogTraitement::makeActCompleter() {
     acteModel = new ListModel(this);
     acteModel->setTable(QStringLiteral("acte"));
     acteModel->setFilter(QStringLiteral(" acte <> ''"));
@@ -91,15 +110,12 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
     acteTableView = new QTableView(this);
     acteTableView->setModel(acteModel);
     acteTableView->hide();
-    traitementLineEditCompleter = new QCompleter(acteModel, this);
-    traitementLineEditCompleter->setCompletionColumn(2);
-    traitementLineEditCompleter->setModelSorting(QCompleter::CaseSensitivelySortedModel);
-    traitementLineEditCompleter->setCaseSensitivity(Qt::CaseInsensitive);
-    traitementLineEditCompleter->setWrapAround(true);
+    traitementLineEditCompleter = makeCompleter(acteModel, 2, this);
     ui->traitementLineEdit->setCompleter(traitementLineEditCompleter);
-    traitementLineEditCompleter->popup()->setStyleSheet(look::fontRule(14) +
-                                                        QStringLiteral(" color: rgb(85, 85, 255);"));
+}
 
+// The stored act in the fields, or a new act of the visit by the logged-in doctor, now.
+void DialogTraitement::loadTreatment() {
     QSqlQuery row;
     row.setForwardOnly(true);
     const bool found =
@@ -111,7 +127,6 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
             bindFields();
             stored.load(row.record());
             defaultFee = static_cast<int>(fraisSpin->value());
-            defaultProtFee = row.value(QStringLiteral("ProtFrais")).toInt();
             showBalance();
         }
         showRadio();
@@ -121,7 +136,10 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
         m_user_id = userId;
         showRadio();
     }
+}
 
+// The treating doctor's prescription footer, address and name, and his entry in the doctor list.
+void DialogTraitement::showTreatingDoctor() {
     const QSqlRecord doctor = records::user(m_user_id);
     if (!doctor.isEmpty()) {
         ordonnancePied = doctor.value(QStringLiteral("OrdonnancePied")).toString();
@@ -132,16 +150,19 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
     } else {
         ui->medcinTraitantComboBox->setCurrentIndex(-1);
     }
+}
 
-    ui->dateTimeEdit->setFocus(Qt::OtherFocusReason);
+void DialogTraitement::connectFeeFields() {
     connect(fraisSpin, &MySpinBox::returnPressed, this, &DialogTraitement::on_fraisSpin_returnPressed);
     connect(payementSpin, &MySpinBox::returnPressed, this, &DialogTraitement::on_payementSpin_returnPressed);
     connect(fraisSpin, &QDoubleSpinBox::valueChanged, this, &DialogTraitement::on_fraisdoubleSpinBox_valueChanged);
     connect(payementSpin, &QDoubleSpinBox::valueChanged, this,
             &DialogTraitement::on_payementdoubleSpinBox_valueChanged);
     connect(traitementLineEditCompleter, qOverload<const QString&>(&QCompleter::highlighted), this,
-            &DialogTraitement::on_traitementLineEditCompleter_activated);
+            &DialogTraitement::on_traitementLineEditCompleter_highlighted);
+}
 
+void DialogTraitement::makeMedicamentCompleter() {
     medicamentModel = new ListModel(this);
     medicamentModel->setTable(QStringLiteral("Medicament"));
     medicamentModel->setFilter(QStringLiteral(" Médicament <> ''"));
@@ -151,8 +172,6 @@ DialogTraitement::DialogTraitement(int userId, int patientNum, int visitNum, int
     medicamentCompleter->setWrapAround(true);
     ordonnanceTextEdit->setWordCompleter(medicamentCompleter);
     ordonnanceTextEdit->setStyleSheet(ordonnanceTextEdit->styleSheet() + QStringLiteral(" color : blue ;"));
-
-    restoreWindowGeometry(this);
 }
 
 DialogTraitement::~DialogTraitement() = default;
@@ -222,9 +241,9 @@ void DialogTraitement::on_traitementLineEdit_returnPressed() {
     focusAndSelect(fraisSpin);
 }
 
-void DialogTraitement::on_traitementLineEditCompleter_activated(const QString& text) {
+// The act under the popup's highlight gives the fee that Return in the act field fills in.
+void DialogTraitement::on_traitementLineEditCompleter_highlighted(const QString& text) {
     defaultFee = 0;
-    defaultProtFee = 0;
     QAbstractItemView* popup = traitementLineEditCompleter->popup();
     if (!popup->isVisible() || !popup->currentIndex().isValid())
         return;
@@ -232,7 +251,6 @@ void DialogTraitement::on_traitementLineEditCompleter_activated(const QString& t
     if (sql::exec(acte, QStringLiteral("select * from acte where Acte='") + sql::quoted(text) + QStringLiteral("'")) &&
         acte.next()) {
         defaultFee = acte.value(3).toInt();
-        defaultProtFee = acte.value(4).toInt();
     }
 }
 
@@ -283,7 +301,7 @@ void DialogTraitement::on_pushButtonSuppRadio_clicked() {
 }
 
 void DialogTraitement::on_pushButtonOptions_clicked() {
-    Dialog options(userRole, this);
+    Dialog options(role.value(), this);
     options.exec();
 }
 
@@ -373,21 +391,21 @@ bool DialogTraitement::save() {
 }
 
 PrescriptionData DialogTraitement::prescription() const {
-    PrescriptionData data;
-    data.patientNum = patientNum;
+    PrescriptionData page;
+    page.patientNum = patientNum;
     const QSqlRecord patient = records::patient(patientNum);
     if (!patient.isEmpty()) {
-        data.patientName = patient.value(QStringLiteral("Nom")).toString();
-        data.patientAge = patient.value(QStringLiteral("Age")).toInt();
-        data.patientSex = patient.value(QStringLiteral("Sexe")).toString();
-        data.patientAddress = patient.value(QStringLiteral("Adresse")).toString();
+        page.patientName = patient.value(QStringLiteral("Nom")).toString();
+        page.patientAge = patient.value(QStringLiteral("Age")).toInt();
+        page.patientSex = patient.value(QStringLiteral("Sexe")).toString();
+        page.patientAddress = patient.value(QStringLiteral("Adresse")).toString();
     }
-    data.bodyText = ordonnanceTextEdit->toPlainText();
-    data.drNom = drNom;
-    data.ordonnancePied = ordonnancePied;
-    data.doctorAddress = doctorAddress;
-    data.date = ui->dateTimeEdit->dateTime();
-    return data;
+    page.bodyText = ordonnanceTextEdit->toPlainText();
+    page.drNom = drNom;
+    page.ordonnancePied = ordonnancePied;
+    page.doctorAddress = doctorAddress;
+    page.date = ui->dateTimeEdit->dateTime();
+    return page;
 }
 
 void DialogTraitement::on_pushButton_3_clicked() {

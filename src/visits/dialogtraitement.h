@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/loadedrow.h"
+#include "data/role.h"
 
 #include "printing/prescriptiondata.h"
 
@@ -50,12 +51,20 @@ private slots:
 
 private:
     // Connected by hand in the constructor: their senders are made after the form.
-    void on_traitementLineEditCompleter_activated(const QString& text);
+    void on_traitementLineEditCompleter_highlighted(const QString& text);
     void on_fraisSpin_returnPressed();
     void on_payementSpin_returnPressed();
     void on_fraisdoubleSpinBox_valueChanged(double value);
     void on_payementdoubleSpinBox_valueChanged(double value);
 
+    void makeDoctorList();
+    void makeFeeFields();
+    void applyRole();
+    void makeActCompleter();
+    void loadTreatment();
+    void showTreatingDoctor();
+    void connectFeeFields();
+    void makeMedicamentCompleter();
     MySpinBox* makeSpinBox(const QString& name);
     void showTitle();
     void showBalance();
@@ -68,7 +77,7 @@ private:
     int patientNum = 0;
     int visitNum = 0;
     int treatmentId = 0;
-    int userRole = 0;
+    Role role;
     QString drNom;
     // The stored act the dialog was filled from; a save writes only over it.
     LoadedRow stored;
@@ -79,7 +88,6 @@ private:
     QString ordonnancePied;
     QString doctorAddress;
     int defaultFee = 0;
-    int defaultProtFee = 0;
 
     ListModel* userModel = nullptr;
     ListModel* acteModel = nullptr;

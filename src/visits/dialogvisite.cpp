@@ -3,6 +3,7 @@
 #include "ui_dialogvisite.h"
 
 #include "data/records.h"
+#include "data/role.h"
 #include "data/sql.h"
 #include "printing/imageviewer.h"
 #include "visits/dialogtraitement.h"
@@ -10,6 +11,7 @@
 #include "widgets/dateformatdelegate.h"
 #include "widgets/deletionquestion.h"
 #include "widgets/look.h"
+#include "widgets/patientheader.h"
 #include "widgets/savefailure.h"
 
 #include "data/listmodel.h"
@@ -28,9 +30,9 @@ namespace {
 const QSize radioSize(200, 200);
 } // namespace
 
-DialogVisite::DialogVisite(int userId, int patientNum, int visitNum, QWidget* parent)
-    : QDialog(parent), userId(userId), ui(std::make_unique<Ui::DialogVisite>()), patientNum(patientNum),
-      m_v_id(visitNum) {
+DialogVisite::DialogVisite(int user, int patient, int visitNumber, QWidget* parent)
+    : QDialog(parent), userId(user), ui(std::make_unique<Ui::DialogVisite>()), patientNum(patient),
+      m_v_id(visitNumber) {
     ui->setupUi(this);
     ui->tabWidget->hide();
     ui->btnCloseTraitement->hide();
@@ -53,7 +55,6 @@ DialogVisite::DialogVisite(int userId, int patientNum, int visitNum, QWidget* pa
 
     makeModel();
     showPatient();
-    visitNumText = QString::number(m_v_id);
     showVisit();
     setUpTable();
     restoreWindowGeometry(this);
@@ -62,12 +63,10 @@ DialogVisite::DialogVisite(int userId, int patientNum, int visitNum, QWidget* pa
 
 DialogVisite::~DialogVisite() = default;
 
-// Reception staff (role above 2) see neither the history, the diagnosis, the prosthesis type nor the
+// Reception staff see neither the history, the diagnosis, the prosthesis type nor the
 // radiographs, and may not add or delete acts. The panel keeps this for every visit it shows.
 void DialogVisite::applyRole() {
-    roleCode = 0;
-    roleCode = records::user(userId).value(QStringLiteral("Role")).toInt();
-    const bool restricted = roleCode > 2;
+    const bool restricted = Role::ofUser(userId).isReception();
     ui->label_6->setHidden(restricted);
     ui->labelAntecedent->setHidden(restricted);
     ui->label_8->setHidden(restricted);
@@ -81,12 +80,10 @@ void DialogVisite::applyRole() {
 }
 
 void DialogVisite::showPatient() {
+    // The panel without a patient stays blank.
     const QSqlRecord patient = records::patient(patientNum);
     if (!patient.isEmpty()) {
-        ui->labelNom->setText(patient.value(QStringLiteral("Nom")).toString());
-        ui->labelAge->setText(patient.value(QStringLiteral("Age")).toString() + tr(" ans"));
-        ui->labelAntecedent->setText(patient.value(QStringLiteral("Antecedent_G")).toString() + QStringLiteral(" / ") +
-                                     patient.value(QStringLiteral("Antecedent_L")).toString());
+        showPatientHeader(patient, tr(" ans"), ui->labelNom, ui->labelAge, ui->labelAntecedent);
     } else {
         ui->labelNom->clear();
         ui->labelAge->clear();
@@ -141,11 +138,10 @@ void DialogVisite::setUpTable() {
             &DialogVisite::on_selectRow, Qt::UniqueConnection);
 }
 
-void DialogVisite::updateVisite(int userId, int patientNum, int visitNum, bool prothese) {
-    this->userId = userId;
-    this->patientNum = patientNum;
-    m_v_id = visitNum;
-    visitNumText = QString::number(visitNum);
+void DialogVisite::updateVisite(int user, int patient, int visit, bool prothese) {
+    userId = user;
+    patientNum = patient;
+    m_v_id = visit;
     applyRole();
     ui->labelProthese->setVisible(prothese);
     ui->labelSoins->setVisible(!prothese);
@@ -223,7 +219,7 @@ void DialogVisite::on_lineEditFiltreVisite_returnPressed() {
 }
 
 void DialogVisite::on_btnNewTraitement_clicked() {
-    DialogTraitement dialog(userId, patientNum, visitNumText.toInt(), 0);
+    DialogTraitement dialog(userId, patientNum, m_v_id, 0);
     if (dialog.exec() == QDialog::Accepted) {
         model->select();
         ui->tableViewTraitement->resizeColumnsToContents();

@@ -55,10 +55,8 @@ private:
     void showNoImage();
 
     std::unique_ptr<Ui::DialogVisite> ui;
-    int roleCode = 0;
     int patientNum = 0;
     int m_v_id = 0;
-    QString visitNumText;
     QString visitFilter;
     ListModel* model = nullptr;
     QImage radio;

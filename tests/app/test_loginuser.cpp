@@ -16,19 +16,14 @@
 #include <QTabWidget>
 #include <QTest>
 
+using testsupport::child;
+
 // The login driven as a user drives it, over a real office database.
 class TestLoginUser : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<testsupport::TempOffice> office;
-
-    template <typename T> static T* child(QWidget* dialog, const char* name) {
-        T* widget = dialog->findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qWarning("No widget %s", name);
-        return widget;
-    }
 
     // Types like a keyboard; letters outside ASCII arrive as the text of a key press, as from a French layout.
     static void keys(QWidget* widget, const QString& text) {

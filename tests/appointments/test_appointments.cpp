@@ -60,12 +60,7 @@ struct Office {
     }
 };
 
-template <typename T> T* child(QWidget* parent, const char* name) {
-    T* found = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qWarning("no child %s", name);
-    return found;
-}
+using testsupport::child;
 
 void showActive(QWidget* window) {
     window->show();

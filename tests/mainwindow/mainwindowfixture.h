@@ -78,12 +78,7 @@ inline std::unique_ptr<MainWindow> openMainWindow(int userId) {
     return window;
 }
 
-template <typename T> T* child(QWidget* window, const char* name) {
-    T* found = window->findChild<T*>(QLatin1String(name));
-    if (!found)
-        qWarning("No child %s", name);
-    return found;
-}
+using testsupport::child;
 
 // The main window's own visit search line (the embedded panel has one of the same name).
 inline QLineEdit* visitSearchLine(QWidget* window) {

@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QTest>
 
+using testsupport::child;
 using testsupport::TempOffice;
 
 class TestPatientForm : public QObject {
@@ -25,15 +26,9 @@ class TestPatientForm : public QObject {
 private:
     static int thisYear() { return QDate::currentDate().year(); }
 
-    template <typename T> static T* field(QWidget* form, const char* name) {
-        T* widget = form->findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qWarning() << "no field" << name;
-        return widget;
-    }
-    static QLineEdit* line(QWidget* form, const char* name) { return field<QLineEdit>(form, name); }
-    static QSpinBox* spin(QWidget* form, const char* name) { return field<QSpinBox>(form, name); }
-    static QString label(QWidget* form, const char* name) { return field<QLabel>(form, name)->text(); }
+    static QLineEdit* line(QWidget* form, const char* name) { return child<QLineEdit>(form, name); }
+    static QSpinBox* spin(QWidget* form, const char* name) { return child<QSpinBox>(form, name); }
+    static QString label(QWidget* form, const char* name) { return child<QLabel>(form, name)->text(); }
 
     static void typeInto(QWidget* widget, const QString& text) {
         widget->setFocus();
@@ -168,7 +163,7 @@ private slots:
 
         typeInto(line(&form, "nomLineEdit"), "Benali O'Karim");
         typeInto(line(&form, "telLineEdit"), "0770");
-        QTest::mouseClick(field<QPushButton>(&form, "validerInfoBtn"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&form, "validerInfoBtn"), Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(office.value("select count(*) from patients").toInt(), 1);
         QCOMPARE(office.value("select Nom from patients").toString(), QString("Benali O'Karim"));
@@ -213,7 +208,7 @@ private slots:
         // A sex stored in lower case matches no item: saving writes an empty sex.
         auto* sexe = form.findChild<MyComboBox*>();
         QCOMPARE(sexe->currentIndex(), -1);
-        QTest::mouseClick(field<QPushButton>(&form, "validerInfoBtn"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&form, "validerInfoBtn"), Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(office.value("select Sexe from patients").toString(), QString(""));
         QCOMPARE(office.value("select Age from patients").toInt(), thisYear());
@@ -328,7 +323,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(&form));
             form.resize(1100, 640);
             QTest::keyClicks(line(&form, "nomLineEdit"), "Annule");
-            QTest::mouseClick(field<QPushButton>(&form, "annulerInfoBtn"), Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(&form, "annulerInfoBtn"), Qt::LeftButton);
             QCOMPARE(form.result(), int(QDialog::Rejected));
         }
         QCOMPARE(office.value("select count(*) from patients").toInt(), 0);
@@ -351,7 +346,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(&form));
             typeInto(line(&form, "nomLineEdit"), "Saidi Nour");
             auto answer = testsupport::answerMessageBox();
-            QTest::mouseClick(field<QPushButton>(&form, "validerInfoBtn"), Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(&form, "validerInfoBtn"), Qt::LeftButton);
             QVERIFY(answer->answered());
             // One plain message, never the engine's own text.
             QVERIFY2(answer->seenText().contains("rien n'a été écrit"), qPrintable(answer->seenText()));
@@ -366,7 +361,7 @@ private slots:
         DialogAddUpdatePatient form(num, 1, QString());
         form.show();
         typeInto(line(&form, "nomLineEdit"), "Saidi Nour");
-        QTest::mouseClick(field<QPushButton>(&form, "validerInfoBtn"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&form, "validerInfoBtn"), Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(office.value("select Nom from patients").toString(), QString("Saidi Nour"));
     }
@@ -406,7 +401,7 @@ private slots:
         form.show();
         typeInto(line(&form, "nomLineEdit"), "Zerrouki");
         typeInto(line(&form, "adresseLineEdit"), "Annaba");
-        QTest::mouseClick(field<QPushButton>(&form, "validerInfoBtn"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&form, "validerInfoBtn"), Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(office.value("select Adresse from patients").toString(), QString("Annaba"));
         QCOMPARE(fileText("resources/adresse.txt"), QString("Tlemcen\n"));

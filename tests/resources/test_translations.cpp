@@ -83,8 +83,9 @@ bool readCatalogue(const QString& path, std::vector<Text>* texts, QString* error
             text = {context, {}, {}, {}};
         } else if (name == QLatin1String("location") && text.where.isEmpty()) {
             // lupdate writes locations relative to the catalogue; the message names them from the source folder.
-            const QString file = QFileInfo(path).dir().absoluteFilePath(xml.attributes().value("filename").toString());
-            text.where = QDir(sourceDir()).relativeFilePath(file) + ':' + xml.attributes().value("line").toString();
+            const QString source =
+                QFileInfo(path).dir().absoluteFilePath(xml.attributes().value("filename").toString());
+            text.where = QDir(sourceDir()).relativeFilePath(source) + ':' + xml.attributes().value("line").toString();
         } else if (name == QLatin1String("source")) {
             text.source = xml.readElementText();
         } else if (name == QLatin1String("comment")) {

@@ -15,6 +15,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QSqlError>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -159,8 +160,8 @@ void TempOffice::writeResource(const QString& name, const QByteArray& content) {
         file.write(content);
 }
 
-ModalAnswer::ModalAnswer(std::function<void(QWidget*)> action, int timeoutMs)
-    : action(std::move(action)), remaining(timeoutMs) {
+ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer, int timeoutMs)
+    : action(std::move(answer)), remaining(timeoutMs) {
     QTimer::singleShot(20, this, [this] { poll(); });
 }
 
@@ -213,6 +214,11 @@ std::unique_ptr<ModalAnswer> rejectNextDialog() {
         else
             widget->close();
     });
+}
+
+void failMissingChild(const QObject* parent, const char* name) {
+    const QByteArray message = "no child " + QByteArray(name) + " in " + parent->objectName().toUtf8();
+    QTest::qFail(message.constData(), __FILE__, __LINE__);
 }
 
 QString grabToFile(QWidget* widget, const QString& name) {

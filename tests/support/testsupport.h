@@ -6,11 +6,12 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
+#include <QWidget>
+
 #include <functional>
 #include <memory>
+#include <type_traits>
 #include <vector>
-
-class QWidget;
 
 // Registers a test class with the test main of its subsystem's executable:
 //     class TestFoo : public QObject { Q_OBJECT ... };
@@ -88,6 +89,22 @@ private:
 std::unique_ptr<ModalAnswer> answerMessageBox(const QString& buttonText = {});
 // Rejects the next modal dialog (as Escape would).
 std::unique_ptr<ModalAnswer> rejectNextDialog();
+
+// Records a failure of the running test that says which child is missing.
+void failMissingChild(const QObject* parent, const char* name);
+
+// The child of this type and object name. A missing one fails the running test instead of crashing the
+// whole executable: the test goes on with a fresh stand-in owned by the parent, whose empty state then fails
+// the test's own checks as well.
+template <typename T> T* child(QObject* parent, const char* name) {
+    if (T* found = parent->findChild<T*>(QString::fromLatin1(name)))
+        return found;
+    failMissingChild(parent, name);
+    if constexpr (std::is_base_of_v<QWidget, T>)
+        return new T(qobject_cast<QWidget*>(parent));
+    else
+        return new T(parent);
+}
 
 // Saves a picture of the widget to <build>/screenshots/<name>.png and returns the path.
 QString grabToFile(QWidget* widget, const QString& name);

@@ -51,12 +51,7 @@ inline int addAct(testsupport::TempOffice& office, int visit, const QString& act
     return int(office.lastInsertId());
 }
 
-template <typename T> T* child(QWidget* parent, const char* name) {
-    T* widget = parent->findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qWarning("No child named %s", name);
-    return widget;
-}
+using testsupport::child;
 
 // Types the text key by key; letters outside ASCII arrive as the text of a key press, as from a French keyboard.
 inline void typeText(QWidget* field, const QString& text) {

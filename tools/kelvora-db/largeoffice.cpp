@@ -135,7 +135,7 @@ int slot(QRandomGenerator& random) {
 
 class Statement {
 public:
-    Statement(const QString& text, QString* problem) : problem(problem) {
+    Statement(const QString& text, QString* failure) : problem(failure) {
         if (problem->isEmpty() && !sql::prepare(query, text))
             *problem = query.lastError().text() + QStringLiteral(" in: ") + text;
     }
