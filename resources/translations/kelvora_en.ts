@@ -319,12 +319,12 @@
         <translation>&amp;Delete row</translation>
     </message>
     <message>
-        <location filename="../../src/config/dialog.cpp" line="165"/>
+        <location filename="../../src/config/dialog.cpp" line="164"/>
         <source>Supprimer</source>
         <translation>Delete</translation>
     </message>
     <message>
-        <location filename="../../src/config/dialog.cpp" line="165"/>
+        <location filename="../../src/config/dialog.cpp" line="164"/>
         <source>Supprimer la ligne « %1 » de la liste ?</source>
         <translation>Delete the row « %1 » from the list?</translation>
     </message>
@@ -450,13 +450,13 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="83"/>
-        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="281"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="80"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="268"/>
         <source>Nouveau patient </source>
         <translation>New patient </translation>
     </message>
     <message>
-        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="237"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="224"/>
         <source>Un autre poste a supprimé ce patient : il ne peut plus être enregistré.</source>
         <translation>Another workstation deleted this patient: it can no longer be saved.</translation>
     </message>
@@ -524,23 +524,22 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="111"/>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="116"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="100"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="122"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="104"/>
         <source>Nouveau Visite </source>
         <translation>New Visit </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="122"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="104"/>
         <source>Visite N° </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="199"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="181"/>
         <source>Un autre poste a supprimé cette visite : elle ne peut plus être enregistrée.</source>
         <translation>Another workstation deleted this visit: it can no longer be saved.</translation>
     </message>
@@ -658,7 +657,7 @@
         <translation>&amp;Close   </translation>
     </message>
     <message>
-        <location filename="../../src/patients/dialogfindpatient.cpp" line="142"/>
+        <location filename="../../src/patients/dialogfindpatient.cpp" line="147"/>
         <source>&lt;br&gt;Le nom : </source>
         <translation>&lt;br&gt;Name : </translation>
     </message>
@@ -696,22 +695,22 @@
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="127"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="122"/>
         <source>Nouveau Rendez-vous </source>
         <translation>New appointment</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="127"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="122"/>
         <source>Rendez-vous N° </source>
         <translation>Appointment No. </translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="149"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="144"/>
         <source> rendez-vous</source>
         <translation> appointment(s)</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="184"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="179"/>
         <source>Un autre poste a supprimé ce rendez-vous : il ne peut plus être enregistré.</source>
         <translation>Another workstation deleted this appointment: it can no longer be saved.</translation>
     </message>
@@ -789,12 +788,12 @@
         <translation>Del</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogrendezvous.cpp" line="72"/>
+        <location filename="../../src/appointments/dialogrendezvous.cpp" line="63"/>
         <source>Rendez-vous pour : </source>
         <translation>Appointments for : </translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogrendezvous.cpp" line="74"/>
+        <location filename="../../src/appointments/dialogrendezvous.cpp" line="62"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
@@ -888,37 +887,37 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="181"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="200"/>
         <source>Visite N </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="181"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="200"/>
         <source> /  Traitement N </source>
         <translation> /  Treatment No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="184"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="203"/>
         <source>Visite N° </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="184"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="203"/>
         <source> /  Nouveau Traitement </source>
         <translation> /  New Treatment </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="267"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="285"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="268"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="286"/>
         <source>Images (*.png *.bmp *.jpg *.jpeg)</source>
         <translation>Images (*.png *.bmp *.jpg *.jpeg)</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="371"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="389"/>
         <source>Un autre poste a supprimé ce traitement : il ne peut plus être enregistré.</source>
         <translation>Another workstation deleted this treatment: it can no longer be saved.</translation>
     </message>
@@ -1012,37 +1011,37 @@
     </message>
     <message>
         <location filename="../../src/visits/dialogvisite.ui" line="209"/>
-        <location filename="../../src/visits/dialogvisite.cpp" line="179"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="175"/>
         <source> &amp;Radio      </source>
         <translation> &amp;X-ray      </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="87"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="86"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="273"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="269"/>
         <source>&lt;br&gt;Acte N° </source>
         <translation>&lt;br&gt;Treatment No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="273"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="269"/>
         <source>&lt;br&gt;Date  </source>
         <translation>&lt;br&gt;Date  </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="312"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="308"/>
         <source>Radio : </source>
         <translation>X-ray: </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="317"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="313"/>
         <source>Patient: </source>
         <translation>Patient: </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="317"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="313"/>
         <source>  | Motif:</source>
         <translation>  | Reason:</translation>
     </message>
@@ -1243,7 +1242,7 @@ Mot de passe n&apos;est pas  valide !
     </message>
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="139"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1115"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1118"/>
         <source>F3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1367,7 +1366,7 @@ Mot de passe n&apos;est pas  valide !
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="640"/>
         <location filename="../../src/mainwindow/mainwindow.ui" line="672"/>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1097"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1100"/>
         <source>F12</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1382,285 +1381,285 @@ Mot de passe n&apos;est pas  valide !
         <translation>Patient : </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="737"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="740"/>
         <source>Marquer : </source>
         <translation>Mark : </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="756"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="759"/>
         <source>En attente</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="785"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="788"/>
         <source>Présent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="814"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="817"/>
         <source>Absent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="837"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="840"/>
         <source>   Aide          </source>
         <translation>   Help          </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="862"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="865"/>
         <source>Barre d&apos;outils</source>
         <translation>Tool bar</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="894"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="897"/>
         <source>Barre de l&apos;utilisateur</source>
         <translation>User bar</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="927"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="930"/>
         <source>Dossier</source>
         <translation>File</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="930"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="933"/>
         <source>       Dossier       </source>
         <translation>       File       </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="933"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="936"/>
         <source>Visites  (F4)</source>
         <translation>Visits  (F4)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="936"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="939"/>
         <source>Visites pour le patient actuel (F4)</source>
         <translation>Visits of the current patient (F4)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="939"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="942"/>
         <source>F4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="951"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="954"/>
         <source>Visites</source>
         <translation>Visits</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="954"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="957"/>
         <source>     Visites    </source>
         <translation>     Visits    </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="957"/>
         <location filename="../../src/mainwindow/mainwindow.ui" line="960"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="963"/>
         <source>Toutes les visites</source>
         <translation>All visits</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="963"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="966"/>
         <source>F5</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="975"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="978"/>
         <source>Planning</source>
         <translation>Planning</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="978"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="981"/>
         <source>      Planning       </source>
         <translation>      Planning       </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="981"/>
         <location filename="../../src/mainwindow/mainwindow.ui" line="984"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="987"/>
         <source>La liste de tous les rendez-vous (F6)</source>
         <translation>The list of all appointments (F6)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="987"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="990"/>
         <source>F6</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="996"/>
         <location filename="../../src/mainwindow/mainwindow.ui" line="999"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1002"/>
         <source>Comptabilité</source>
         <translation>Accounting</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1002"/>
         <location filename="../../src/mainwindow/mainwindow.ui" line="1005"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1008"/>
         <source>Informations de comptabilité (F7)</source>
         <translation>Accounting information (F7)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1008"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1011"/>
         <source>F7</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1017"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1020"/>
         <source>Options</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1020"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1023"/>
         <source>       Options        </source>
         <translation>       Options        </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1023"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1026"/>
         <source>Configuration  (F8)</source>
         <translation>Settings  (F8)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1026"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1029"/>
         <source>Configuration (F8)</source>
         <translation>Settings (F8)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1029"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1032"/>
         <source>F8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1038"/>
         <location filename="../../src/mainwindow/mainwindow.ui" line="1041"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1044"/>
         <source>Sauvegarde</source>
         <translation>Backup</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1050"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1053"/>
         <source>Quitter</source>
         <translation>Quit</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1053"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1056"/>
         <source>     Quitter      </source>
         <translation>     Quit      </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1056"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1059"/>
         <source>Quitter l&apos;application</source>
         <translation>Quit the application</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1065"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1068"/>
         <source> About</source>
         <translation> About</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1068"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1071"/>
         <source>      About       </source>
         <translation>      About       </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1071"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1074"/>
         <source>Contactez moi</source>
         <translation>Contact me</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1080"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1083"/>
         <source>Aide</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1083"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1086"/>
         <source>        Aide       </source>
         <translation>        Help       </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1086"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1089"/>
         <source>Aide en video</source>
         <translation>Video help</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1109"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1112"/>
         <source>&amp;RECHERCHE</source>
         <translation>&amp;SEARCH</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1112"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1115"/>
         <source>   RECHERCHE  </source>
         <translation>   SEARCH  </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1127"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1130"/>
         <source>Rendez-vous</source>
         <translation>Appointment</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1130"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1133"/>
         <source>   Rendez-vous  </source>
         <translation>   Appointment  </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1133"/>
         <location filename="../../src/mainwindow/mainwindow.ui" line="1136"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1139"/>
         <source>Prendre un rendez-vous</source>
         <translation>Book an appointment</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1141"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1144"/>
         <source>&amp;Quitter</source>
         <translation>&amp;Quit</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.ui" line="1146"/>
+        <location filename="../../src/mainwindow/mainwindow.ui" line="1149"/>
         <source>&amp;Réduire</source>
         <translation>&amp;Minimize</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/appointmentbook.cpp" line="31"/>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="173"/>
+        <location filename="../../src/mainwindow/appointmentbook.cpp" line="33"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="195"/>
         <source>Table de tous les rendez-vous</source>
         <translation>Table of all appointments</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/appointmentbook.cpp" line="143"/>
+        <location filename="../../src/mainwindow/appointmentbook.cpp" line="150"/>
         <source>Avertissement </source>
         <translation>Warning </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/appointmentbook.cpp" line="144"/>
+        <location filename="../../src/mainwindow/appointmentbook.cpp" line="151"/>
         <source>Un autre poste a changé ce rendez-vous entre-temps : la liste montre maintenant son état enregistré.</source>
         <translation>Another workstation changed this appointment meanwhile: the list now shows its stored state.</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="172"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="194"/>
         <source>L&apos;utilisateur: </source>
         <translation>User: </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="175"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="197"/>
         <source>qrc:/help/aide.html</source>
         <comment>address of the help page in the program&apos;s language</comment>
         <translation>qrc:/help/aide_en.html</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="258"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="280"/>
         <source>About  Kelvora 1.4</source>
         <translation>About  Kelvora 1.4</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="260"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="282"/>
         <source>C&apos;est une application de gestion d&apos;un cabinet dentaire</source>
         <translation>An application that runs a dental office</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="261"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="283"/>
         <source>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — conçu et réalisé par l&apos;équipe Kelvora.&lt;br&gt;Aide et nouvelles : kelvora.example</source>
         <translation>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — designed and built by the Kelvora team.&lt;br&gt;Help and news: kelvora.example</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/visitlists.cpp" line="198"/>
+        <location filename="../../src/mainwindow/visitlists.cpp" line="200"/>
         <source>&lt;br&gt;Visite N° </source>
         <translation>&lt;br&gt;Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/visitlists.cpp" line="198"/>
+        <location filename="../../src/mainwindow/visitlists.cpp" line="200"/>
         <source>&lt;br&gt;Date  </source>
         <translation>&lt;br&gt;Date  </translation>
     </message>
@@ -1706,52 +1705,52 @@ Mot de passe n&apos;est pas  valide !
         <translation>Preview</translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="91"/>
+        <location filename="../../src/printing/printedpages.cpp" line="66"/>
         <source>Liste des rendez-vous</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="92"/>
+        <location filename="../../src/printing/printedpages.cpp" line="67"/>
         <source>Page: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="230"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="150"/>
         <source>Export PDF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="332"/>
+        <location filename="../../src/printing/printedpages.cpp" line="145"/>
         <source>Nom et Prénom</source>
         <translation>Full Name</translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="435"/>
+        <location filename="../../src/printing/printedpages.cpp" line="242"/>
         <source>Nom </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="462"/>
+        <location filename="../../src/printing/printedpages.cpp" line="269"/>
         <source>  ans </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="463"/>
+        <location filename="../../src/printing/printedpages.cpp" line="270"/>
         <source>ORDONNANCE</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="482"/>
+        <location filename="../../src/printing/printedpages.cpp" line="287"/>
         <source>Cabinet dentaire</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="486"/>
+        <location filename="../../src/printing/printedpages.cpp" line="291"/>
         <source>Le </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="486"/>
+        <location filename="../../src/printing/printedpages.cpp" line="291"/>
         <source>dd-MM-yyyy</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1829,7 +1828,7 @@ Mot de passe n&apos;est pas  valide !
     </message>
     <message>
         <location filename="../../src/printing/tdpreviewdialog.ui" line="154"/>
-        <location filename="../../src/printing/tdpreviewdialog.cpp" line="141"/>
+        <location filename="../../src/printing/tdpreviewdialog.cpp" line="61"/>
         <source>Print Document</source>
         <translation>Print Document</translation>
     </message>
