@@ -67,16 +67,24 @@ QString copyPages(sqlite3* source, const QString& path) {
     return problem.isEmpty() ? QString() : QStringLiteral("cannot write %1: %2").arg(path, problem);
 }
 
-// A server office is copied, in one snapshot, into a new office file beside the target.
-QString backupServerTo(const QString& targetFile) {
-    const QFileInfo target(targetFile);
+// Why a backup cannot be written under this name, or an empty text.
+QString targetProblem(const QFileInfo& target) {
     if (target.fileName().isEmpty())
         return QStringLiteral("no backup file given");
     const QString folder = target.absolutePath();
     if (!QFileInfo(folder).isDir())
         return QStringLiteral("the folder %1 does not exist").arg(folder);
     if (target.isDir())
-        return QStringLiteral("%1 is a folder").arg(targetFile);
+        return QStringLiteral("%1 is a folder").arg(target.filePath());
+    return {};
+}
+
+// A server office is copied, in one snapshot, into a new office file beside the target.
+QString backupServerTo(const QString& targetFile) {
+    const QFileInfo target(targetFile);
+    if (const QString problem = targetProblem(target); !problem.isEmpty())
+        return problem;
+    const QString folder = target.absolutePath();
     QString temporaryPath;
     {
         QTemporaryFile name(folder + QLatin1Char('/') + target.fileName() + QStringLiteral(".XXXXXX"));
@@ -102,17 +110,13 @@ QString backupTo(const QString& targetFile) {
     if (!source)
         return QStringLiteral("no office database is open");
     const QFileInfo target(targetFile);
-    if (target.fileName().isEmpty())
-        return QStringLiteral("no backup file given");
+    if (const QString problem = targetProblem(target); !problem.isEmpty())
+        return problem;
     const QString folder = target.absolutePath();
-    if (!QFileInfo(folder).isDir())
-        return QStringLiteral("the folder %1 does not exist").arg(folder);
     // Renaming a copy over the open file would cut the program off the data it goes on writing.
     const QFileInfo open(openFilePath());
     if (target.exists() && target.canonicalFilePath() == open.canonicalFilePath())
         return QStringLiteral("%1 is the open database itself").arg(targetFile);
-    if (target.isDir())
-        return QStringLiteral("%1 is a folder").arg(targetFile);
 
     QTemporaryFile temporary(folder + QLatin1Char('/') + target.fileName() + QStringLiteral(".XXXXXX"));
     if (!temporary.open())
