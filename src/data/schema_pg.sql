@@ -298,6 +298,18 @@ $$;
 CREATE INDEX idx_patients_search ON Patients USING gin (
     patient_search_text(n°dossier, Nom, Antecedent_G, Antecedent_L, Adresse, Tel, Annee, Autres)
     trigrams.gin_trgm_ops);
+-- The search of all appointments, in the same way: the treatment and state of each appointment, and the
+-- patients' names.
+CREATE FUNCTION rendezvous_search_text(traitement text, etat text) RETURNS text LANGUAGE sql IMMUTABLE
+    PARALLEL SAFE AS $$
+    SELECT lower((coalesce(traitement, '') || E'\n' || coalesce(etat, '')) COLLATE "und-x-icu")
+$$;
+CREATE INDEX idx_rendezvous_search ON Rendezvous USING gin (rendezvous_search_text(traitement, Etat)
+    trigrams.gin_trgm_ops);
+CREATE FUNCTION patient_name_text(nom text) RETURNS text LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
+    SELECT lower(nom COLLATE "und-x-icu")
+$$;
+CREATE INDEX idx_patients_name_search ON Patients USING gin (patient_name_text(Nom) trigrams.gin_trgm_ops);
 
 -- What the server knows of the texts as like reads them, letter case folded: it plans a list's search on how
 -- many rows each like keeps ("Type like '%SOINS%'" keeps most visits, a name a few), and reads a long list in
