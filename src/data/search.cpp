@@ -149,8 +149,11 @@ QString serverAppointmentCandidates(const QString& typed) {
         return {};
     if (keys.isEmpty())
         return QStringLiteral("false");
-    // One array value: the server reads it far sooner than a list of as many constants.
-    return QStringLiteral("RVNum = any('{") + keys.join(QLatin1Char(',')) + QStringLiteral("}'::_int4)");
+    // As on the office file, many candidates are checked row by row as the list is read in its order: the
+    // unary plus keeps the server from reading them through the key's index and sorting them all. One array
+    // value is read far sooner than a list of as many constants.
+    const QString column = keys.size() < fewCandidates ? QStringLiteral("RVNum") : QStringLiteral("+RVNum");
+    return column + QStringLiteral(" = any('{") + keys.join(QLatin1Char(',')) + QStringLiteral("}'::_int4)");
 }
 
 } // namespace
