@@ -138,13 +138,15 @@ QString serverAppointmentCandidates(const QString& typed) {
     if (!sql::exec(query,
                    QStringLiteral("select RVNum from Rendezvous where rendezvous_search_text(traitement, Etat)") +
                        pattern +
-                       QStringLiteral(" union select RVNum from Rendezvous where PatientNum in (select Num "
-                                      "from Patients where patient_name_text(Nom)") +
-                       pattern + QStringLiteral(") limit ") + QString::number(mostCandidates)))
+                       QStringLiteral(" union all select RVNum from Rendezvous where PatientNum = any(array(select "
+                                      "Num from Patients where patient_name_text(Nom)") +
+                       pattern + QStringLiteral(")) limit ") + QString::number(mostCandidates)))
         return {};
     QStringList keys;
     while (query.next())
         keys << query.value(0).toString();
+    // An appointment whose treatment and patient both hold the text comes twice.
+    keys.removeDuplicates();
     if (keys.size() >= mostCandidates)
         return {};
     if (keys.isEmpty())
