@@ -26,4 +26,9 @@ QSqlRecord patient(int patientNum) {
     return firstRow(QStringLiteral("select  * from patients where Num =") + QString::number(patientNum));
 }
 
+QSqlRecord newestPatient() {
+    // Only the first row is read: a server would otherwise send the whole register.
+    return firstRow(QStringLiteral("select * from  Patients order by num DESC limit 1"));
+}
+
 } // namespace records

@@ -12,4 +12,7 @@ QSqlRecord user(int userId);
 // The row of table Patients for this number; an empty record (no fields) when there is none.
 QSqlRecord patient(int patientNum);
 
+// The patient with the highest number, the one entered last; an empty record when there is none.
+QSqlRecord newestPatient();
+
 } // namespace records

@@ -298,11 +298,26 @@ $$;
 CREATE INDEX idx_patients_search ON Patients USING gin (
     patient_search_text(n°dossier, Nom, Antecedent_G, Antecedent_L, Adresse, Tel, Annee, Autres)
     trigrams.gin_trgm_ops);
+-- The search of all appointments, in the same way: the treatment and state of each appointment, and the
+-- patients' names.
+CREATE FUNCTION rendezvous_search_text(traitement text, etat text) RETURNS text LANGUAGE sql IMMUTABLE
+    PARALLEL SAFE AS $$
+    SELECT lower((coalesce(traitement, '') || E'\n' || coalesce(etat, '')) COLLATE "und-x-icu")
+$$;
+CREATE INDEX idx_rendezvous_search ON Rendezvous USING gin (rendezvous_search_text(traitement, Etat)
+    trigrams.gin_trgm_ops);
+CREATE FUNCTION patient_name_text(nom text) RETURNS text LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
+    SELECT lower(nom COLLATE "und-x-icu")
+$$;
+CREATE INDEX idx_patients_name_search ON Patients USING gin (patient_name_text(Nom) trigrams.gin_trgm_ops);
 
 -- What the server knows of the texts as like reads them, letter case folded: it plans a list's search on how
 -- many rows each like keeps ("Type like '%SOINS%'" keeps most visits, a name a few), and reads a long list in
 -- the order it shows rather than sorting every row the search keeps.
 CREATE STATISTICS patients_nom_folded ON (lower(Nom COLLATE "und-x-icu")) FROM Patients;
+-- Names are many and varied: with a closer look at them, two letters typed in the appointment book are known
+-- to keep enough appointments that the book is read in its order and its first page shows at once.
+ALTER STATISTICS patients_nom_folded SET STATISTICS 1000;
 CREATE STATISTICS visites_type_folded ON (lower(Type COLLATE "und-x-icu")) FROM Visites;
 CREATE STATISTICS visites_motif_folded ON (lower(Motif COLLATE "und-x-icu")) FROM Visites;
 CREATE STATISTICS visites_diagnostique_folded ON (lower(Diagnostique COLLATE "und-x-icu")) FROM Visites;

@@ -24,8 +24,8 @@ constexpr int trigramLength = 3;
 constexpr int fewCandidates = 1000;
 constexpr int mostCandidates = 20000;
 
-// The FTS indexes are the office file's own. A server has a patient index of its own and searches the visits
-// and appointments with the like filter alone.
+// The FTS indexes are the office file's own. A server has patient and appointment indexes of its own and
+// searches the visits with the like filter alone.
 bool onServer() {
     return server::isServer(QSqlDatabase::database(QSqlDatabase::defaultConnection, false));
 }
@@ -102,6 +102,15 @@ bool hasTrigram(const QString& word) {
     return false;
 }
 
+// The like of the office file has no escape character: a backslash is a plain one. The pattern is folded as
+// the indexes fold their text, and compared in the indexes' collation so that they serve.
+QString serverPattern(const QString& word) {
+    QString pattern = word;
+    pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    return QStringLiteral(" OPERATOR(pg_catalog.~~) lower('%") + sql::quoted(pattern) +
+           QStringLiteral("%' COLLATE \"und-x-icu\") COLLATE \"default\"");
+}
+
 // On a server, a trigram index over the text of every searched column narrows the register. The medical
 // history is always in it: the like filter decides.
 QString serverPatientCandidates(const QStringList& words) {
@@ -109,16 +118,44 @@ QString serverPatientCandidates(const QStringList& words) {
     for (const QString& word : words) {
         if (!hasTrigram(word))
             continue;
-        // The like of the office file has no escape character: a backslash is a plain one. The pattern is
-        // folded as the index folds its text, and compared in the index's collation so that the index serves.
-        QString pattern = word;
-        pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
         conditions << QStringLiteral("patient_search_text(\"n°dossier\", Nom, Antecedent_G, Antecedent_L, Adresse, "
-                                     "Tel, Annee, Autres) OPERATOR(pg_catalog.~~) lower('%") +
-                          sql::quoted(pattern) + QStringLiteral("%' COLLATE \"und-x-icu\") COLLATE \"default\"");
+                                     "Tel, Annee, Autres)") +
+                          serverPattern(word);
     }
     return conditions.isEmpty() ? QString()
                                 : QLatin1Char('(') + conditions.join(QLatin1String(" and ")) + QLatin1Char(')');
+}
+
+// On a server, trigram indexes over the appointments' searched texts and over the patients' names give the
+// appointments the like filter may keep. Their keys are written into the list's statement: the view is read
+// in its own order, and the server would read every appointment rather than narrow it through a subquery.
+QString serverAppointmentCandidates(const QString& typed) {
+    if (!hasTrigram(typed))
+        return {};
+    const QString pattern = serverPattern(typed);
+    QSqlQuery query;
+    query.setForwardOnly(true);
+    if (!sql::exec(query,
+                   QStringLiteral("select RVNum from Rendezvous where rendezvous_search_text(traitement, Etat)") +
+                       pattern +
+                       QStringLiteral(" union all select RVNum from Rendezvous where PatientNum = any(array(select "
+                                      "Num from Patients where patient_name_text(Nom)") +
+                       pattern + QStringLiteral(")) limit ") + QString::number(mostCandidates)))
+        return {};
+    QStringList keys;
+    while (query.next())
+        keys << query.value(0).toString();
+    // An appointment whose treatment and patient both hold the text comes twice.
+    keys.removeDuplicates();
+    if (keys.size() >= mostCandidates)
+        return {};
+    if (keys.isEmpty())
+        return QStringLiteral("false");
+    // As on the office file, many candidates are checked row by row as the list is read in its order: the
+    // unary plus keeps the server from reading them through the key's index and sorting them all. One array
+    // value is read far sooner than a list of as many constants.
+    const QString column = keys.size() < fewCandidates ? QStringLiteral("RVNum") : QStringLiteral("+RVNum");
+    return column + QStringLiteral(" = any('{") + keys.join(QLatin1Char(',')) + QStringLiteral("}'::_int4)");
 }
 
 } // namespace
@@ -156,7 +193,7 @@ QString visitCandidates(const QString& typed) {
 
 QString appointmentCandidates(const QString& typed) {
     if (onServer())
-        return {};
+        return serverAppointmentCandidates(typed);
     const QStringList terms = trigramTerms(typed);
     if (terms.isEmpty())
         return {};

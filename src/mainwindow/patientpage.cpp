@@ -6,6 +6,7 @@
 
 #include "appointments/dialogpatientrv.h"
 #include "appointments/dialogrendezvous.h"
+#include "data/records.h"
 #include "data/sql.h"
 #include "patients/dialogaddupdatepatient.h"
 #include "patients/dialogfindpatient.h"
@@ -18,11 +19,7 @@
 #include <QSqlError>
 
 int MainWindow::newestPatientNum() {
-    QSqlQuery newest;
-    sql::exec(newest, QStringLiteral("select * from  Patients order by num DESC"));
-    const int num = newest.next() ? newest.value(QStringLiteral("Num")).toInt() : 0;
-    qDebug() << newest.lastQuery() << newest.lastError().text();
-    return num;
+    return records::newestPatient().value(QStringLiteral("Num")).toInt();
 }
 
 void MainWindow::setCurrentPatient(int patientNum) {
