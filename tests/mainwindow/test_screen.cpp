@@ -91,6 +91,22 @@ private slots:
         QTRY_COMPARE(newAct->toolTip(), QString("New"));
         QCOMPARE(newVisit->text(), QString());
         QCOMPARE(newAct->shortcut(), QKeySequence(Qt::Key_F9));
+        // The act and its amounts stand whole in the acts list, beside the radiograph.
+        auto* acts = w->findChild<DialogVisite*>()->findChild<QTableView*>("tableViewTraitement");
+        const auto shownWhole = [acts](const char* field) {
+            int column = 0;
+            while (acts->model()->headerData(column, Qt::Horizontal, Qt::UserRole).toString() != field)
+                ++column;
+            const int right = acts->columnViewportPosition(column) + acts->columnWidth(column);
+            return acts->columnViewportPosition(column) >= 0 && right <= acts->viewport()->width();
+        };
+        for (const char* field : {"Acte", "Frais", "Payement"})
+            QTRY_VERIFY2(shownWhole(field), field);
+        QVERIFY(acts->width() >= 200);
+        testsupport::grabToFile(w, "screen_smallest_patient_page");
+        w->resize(1280, 800);
+        QTRY_COMPARE(newVisit->text(), QString("&New"));
+        testsupport::grabToFile(w, "screen_laptop_patient_page");
         w->resize(1280, 760);
         QTRY_COMPARE(newVisit->text(), QString("&New"));
         QCOMPARE(newAct->text(), QString("&New "));
