@@ -311,6 +311,22 @@ void MainWindow::fitToWidth() {
         for (QToolBar* bar : bars)
             bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     compactButtons->setCompact(narrow);
+    fitPageTitles(narrow);
+}
+
+// The pages' titles are padded with blanks; a narrow window shows them without, so that every tab stands in
+// sight without the tab bar's arrows. A language change sets padded titles again, kept in their turn.
+void MainWindow::fitPageTitles(bool narrow) {
+    QTabWidget* pages = ui->tabWidget_2;
+    for (int page = 0; page < pages->count(); ++page) {
+        const QString title = pages->tabText(page);
+        if (narrow && title != title.trimmed()) {
+            paddedPageTitles.insert(page, title);
+            pages->setTabText(page, title.trimmed());
+        } else if (!narrow && paddedPageTitles.contains(page)) {
+            pages->setTabText(page, paddedPageTitles.take(page));
+        }
+    }
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -323,6 +339,7 @@ void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        paddedPageTitles.clear(); // the form has set every title again, with its blanks
         retranslateFrame();
         setColumnTitles(visitesModel);
         setColumnTitles(soinsProtheseModel);

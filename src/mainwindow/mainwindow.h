@@ -3,6 +3,7 @@
 #include "data/role.h"
 
 #include <QMainWindow>
+#include <QMap>
 #include <QModelIndex>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -129,6 +130,7 @@ private:
 
     void retranslateFrame();
     void fitToWidth();
+    void fitPageTitles(bool narrow);
 
     std::unique_ptr<Ui::MainWindow> ui;
 
@@ -138,6 +140,7 @@ private:
     QSqlDatabase database;
     QLabel* userLabel = nullptr;
     CompactButtons* compactButtons = nullptr;
+    QMap<int, QString> paddedPageTitles; // the pages' titles with their blanks, while narrow
 
     int numPatient = 0;
     QString patientName;

@@ -25,9 +25,11 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTableView>
 
 namespace {
 const QSize radioSize(200, 200);
+const int minimumDateWidth = 40;
 } // namespace
 
 DialogVisite::DialogVisite(int user, int patient, int visitNumber, QWidget* parent)
@@ -38,6 +40,9 @@ DialogVisite::DialogVisite(int user, int patient, int visitNumber, QWidget* pare
     ui->btnCloseTraitement->hide();
     applyRole();
     ui->pushButtonNoImage->hide();
+    ui->pushBtnRadion->installEventFilter(this);
+    ui->tableViewTraitement->viewport()->installEventFilter(this);
+    ui->tableViewTraitement->setWordWrap(false);
     showNoImage();
 
     QSqlQuery visit;
@@ -131,6 +136,11 @@ void DialogVisite::setUpTable() {
     ui->tableViewTraitement->setItemDelegateForColumn(
         dateColumn, new DateFormatDelegate(QString::fromLatin1(look::dateTimeFormat), dateColumn, model));
     ui->tableViewTraitement->resizeColumnsToContents();
+    dateWidth = ui->tableViewTraitement->columnWidth(dateColumn);
+    actAndAmountsWidth = 0;
+    for (const char* column : {"Acte", "Frais", "Payement"})
+        actAndAmountsWidth += ui->tableViewTraitement->columnWidth(model->fieldIndex(QLatin1String(column)));
+    fitDateColumn();
     ui->tableViewTraitement->horizontalHeader()->setStretchLastSection(true);
     for (const char* column : {"visite_id", "id", "medcin_id", "Radio"})
         ui->tableViewTraitement->hideColumn(model->fieldIndex(QLatin1String(column)));
@@ -174,7 +184,31 @@ void DialogVisite::clearVisite() {
 void DialogVisite::showNoImage() {
     ui->groupBox->setTitle(tr(" &Radio      "));
     ui->pushBtnRadion->setIcon(ui->pushButtonNoImage->icon());
-    ui->pushBtnRadion->setIconSize(radioSize);
+    ui->pushBtnRadion->setIconSize(radioIconSize());
+}
+
+// On a small screen the radiograph button yields room to the acts, and its picture shrinks with it.
+QSize DialogVisite::radioIconSize() const {
+    return ui->pushBtnRadion->size().boundedTo(radioSize);
+}
+
+// In a narrow panel the long date gives way, so that the act and its amounts stay in sight.
+void DialogVisite::fitDateColumn() {
+    QTableView* table = ui->tableViewTraitement;
+    if (!model || dateWidth == 0)
+        return;
+    const int room = table->viewport()->width() - actAndAmountsWidth;
+    table->setColumnWidth(model->fieldIndex(QStringLiteral("VDate")), qBound(minimumDateWidth, room, dateWidth));
+}
+
+bool DialogVisite::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        if (watched == ui->pushBtnRadion)
+            ui->pushBtnRadion->setIconSize(radioIconSize());
+        else if (watched == ui->tableViewTraitement->viewport())
+            fitDateColumn();
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void DialogVisite::keyPressEvent(QKeyEvent* event) {
@@ -301,7 +335,7 @@ void DialogVisite::on_selectRow(const QModelIndex& current, const QModelIndex&) 
         if (!pixmap.isNull())
             pixmap = pixmap.scaled(radioSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         ui->pushBtnRadion->setIcon(QIcon(pixmap));
-        ui->pushBtnRadion->setIconSize(radioSize);
+        ui->pushBtnRadion->setIconSize(radioIconSize());
     } else {
         showNoImage();
     }

@@ -34,6 +34,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void on_lineEditFiltreVisite_textChanged(const QString& text);
@@ -53,6 +54,8 @@ private:
     void makeModel();
     void setUpTable();
     void showNoImage();
+    QSize radioIconSize() const;
+    void fitDateColumn();
 
     std::unique_ptr<Ui::DialogVisite> ui;
     int patientNum = 0;
@@ -60,4 +63,6 @@ private:
     QString visitFilter;
     ListModel* model = nullptr;
     QImage radio;
+    int dateWidth = 0; // the widths of the columns for their contents
+    int actAndAmountsWidth = 0;
 };

@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -68,8 +69,10 @@ private slots:
             auto* bar = child<QToolBar>(w, name);
             QTRY_VERIFY2(!bar->findChild<QToolButton*>("qt_toolbar_ext_button")->isVisible(), name);
         }
-        // Every page fits: none is wider than the window.
+        // Every page fits: none is wider than the window, and every tab is in sight.
         auto* pages = child<QTabWidget>(w, "tabWidget_2");
+        QVERIFY(pages->tabBar()->sizeHint().width() <= pages->width());
+        QCOMPARE(pages->tabText(0), QString("Patient"));
         for (int page = 0; page < pages->count(); ++page)
             QVERIFY2(pages->widget(page)->minimumSizeHint().width() <= pages->currentWidget()->width(),
                      qPrintable(pages->tabText(page)));
@@ -91,6 +94,24 @@ private slots:
         QTRY_COMPARE(newAct->toolTip(), QString("New"));
         QCOMPARE(newVisit->text(), QString());
         QCOMPARE(newAct->shortcut(), QKeySequence(Qt::Key_F9));
+        // The act and its amounts stand whole in the acts list, beside the radiograph.
+        auto* acts = w->findChild<DialogVisite*>()->findChild<QTableView*>("tableViewTraitement");
+        const auto shownWhole = [acts](const char* field) {
+            int column = 0;
+            while (acts->model()->headerData(column, Qt::Horizontal, Qt::UserRole).toString() != field)
+                ++column;
+            const int right = acts->columnViewportPosition(column) + acts->columnWidth(column);
+            return acts->columnViewportPosition(column) >= 0 && right <= acts->viewport()->width();
+        };
+        for (const char* field : {"Acte", "Frais", "Payement"})
+            QTRY_VERIFY2(shownWhole(field), field);
+        QVERIFY(acts->width() >= 200);
+        testsupport::grabToFile(w, "screen_smallest_patient_page");
+        w->resize(1280, 800);
+        QTRY_COMPARE(newVisit->text(), QString("&New"));
+        QVERIFY(pages->tabText(1).startsWith("  ")); // the English title, with its blanks
+        QTRY_COMPARE(w->findChild<DialogVisite*>()->findChild<QPushButton*>("pushBtnRadion")->size(), QSize(200, 200));
+        testsupport::grabToFile(w, "screen_laptop_patient_page");
         w->resize(1280, 760);
         QTRY_COMPARE(newVisit->text(), QString("&New"));
         QCOMPARE(newAct->text(), QString("&New "));
