@@ -345,5 +345,7 @@ void MainWindow::changeEvent(QEvent* event) {
         setColumnTitles(soinsProtheseModel);
         setColumnTitles(rendezvousModel);
         fitToWidth();
+        // A status tip shown before the change would stay in the former language.
+        statusBar()->clearMessage();
     }
 }

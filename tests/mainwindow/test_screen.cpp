@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTabBar>
@@ -92,6 +93,7 @@ private slots:
         QVERIFY(english.load(":/kelvora_en.qm"));
         QApplication::installTranslator(&english);
         QTRY_COMPARE(newAct->toolTip(), QString("New"));
+        QVERIFY(w->statusBar()->currentMessage().isEmpty()); // nothing left in French below
         QCOMPARE(newVisit->text(), QString());
         QCOMPARE(newAct->shortcut(), QKeySequence(Qt::Key_F9));
         // The act and its amounts stand whole in the acts list, beside the radiograph.
