@@ -91,17 +91,6 @@ QString keyIn(const char* key, const QString& candidates) {
     return column + QStringLiteral(" in (") + candidates + QLatin1Char(')');
 }
 
-// Whether the like operator's wildcards leave at least three characters in a row in the word.
-bool hasTrigram(const QString& word) {
-    int run = 0;
-    for (uint c : word.toUcs4()) {
-        run = c == '%' || c == '_' ? 0 : run + 1;
-        if (run >= trigramLength)
-            return true;
-    }
-    return false;
-}
-
 // The like of the office file has no escape character: a backslash is a plain one. The pattern is folded as
 // the indexes fold their text, and compared in the indexes' collation so that they serve.
 QString serverPattern(const QString& word) {
@@ -116,7 +105,7 @@ QString serverPattern(const QString& word) {
 QString serverPatientCandidates(const QStringList& words) {
     QStringList conditions;
     for (const QString& word : words) {
-        if (!hasTrigram(word))
+        if (trigramTerms(word).isEmpty())
             continue;
         conditions << QStringLiteral("patient_search_text(\"n°dossier\", Nom, Antecedent_G, Antecedent_L, Adresse, "
                                      "Tel, Annee, Autres)") +
@@ -130,7 +119,7 @@ QString serverPatientCandidates(const QStringList& words) {
 // appointments the like filter may keep. Their keys are written into the list's statement: the view is read
 // in its own order, and the server would read every appointment rather than narrow it through a subquery.
 QString serverAppointmentCandidates(const QString& typed) {
-    if (!hasTrigram(typed))
+    if (trigramTerms(typed).isEmpty())
         return {};
     const QString pattern = serverPattern(typed);
     QSqlQuery query;
