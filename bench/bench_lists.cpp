@@ -205,9 +205,11 @@ struct Office {
     int patient = 0; // a patient with several visits
     QString surname; // his surname, and his name in full
     QString fullName;
-    QString street;      // three words of his address
-    QString bookedToday; // the surname of a patient booked today
-    QString visitDay;    // a day of a visit of the newest patient, as the user types it
+    QString street;        // three words of his address
+    QString bookedToday;   // the surname of a patient booked today
+    QString visitDay;      // a day of a visit of the newest patient, as the user types it
+    int fewActsDoctor = 0; // a doctor with few acts, and a first-role user with none
+    int idleFirstRole = 0;
 };
 
 int value(const QString& statement) {
@@ -242,6 +244,8 @@ bool openOffice(Office& office) {
                                                                 "PatientNum = (select max(Num) from Patients)")),
                                             Qt::ISODate)
                           .toString(QStringLiteral("dd-MM-yyyy"));
+    office.fewActsDoctor = value(QStringLiteral("select id from user where Name = 'Dr Meziane'"));
+    office.idleFirstRole = value(QString::fromUtf8("select id from user where Name = 'Gérant'"));
     if (server::isLocation(office.path))
         return true;
     const QByteArray file = office.path.toUtf8();
@@ -300,6 +304,24 @@ const std::vector<std::pair<const char*, Scenario>> scenarios = {
      [](Office& o, Result& r) { findPatient(o, r, o.surname.toLower(), 1); }},
     {"find patient, two words (name), per key", [](Office& o, Result& r) { findPatient(o, r, o.fullName, 1); }},
     {"find patient, three words (street), per key", [](Office& o, Result& r) { findPatient(o, r, o.street, 1); }},
+    // The first two keys, where no three letters in a row narrow the search: rare letters and common ones.
+    {"find patient, first two keys, rare letters",
+     [](Office& o, Result& r) { findPatient(o, r, QString::fromUtf8("çe"), 1); }},
+    {"find patient, first two keys, common letters", [](Office& o, Result& r) { findPatient(o, r, "ma", 1); }},
+    {"all visits, first two keys, rare letters",
+     [](Office& o, Result& r) {
+         withMainWindow(o, [&](MainWindow& w) {
+             child<QAction>(&w, "actionVisites")->trigger();
+             typeKeys(child<QLineEdit>(&w, "lineEditParVisite"), QString::fromUtf8("çe"), r, &w, o.plain);
+         });
+     }},
+    {"all visits, first two keys, common letters",
+     [](Office& o, Result& r) {
+         withMainWindow(o, [&](MainWindow& w) {
+             child<QAction>(&w, "actionVisites")->trigger();
+             typeKeys(child<QLineEdit>(&w, "lineEditParVisite"), QStringLiteral("ma"), r, &w, o.plain);
+         });
+     }},
     {"find patient as reception, name, per key", [](Office& o, Result& r) { findPatient(o, r, o.fullName, 3); }},
     {"patient's visits, a day typed, per key",
      [](Office& o, Result& r) {
@@ -373,6 +395,28 @@ const std::vector<std::pair<const char*, Scenario>> scenarios = {
          std::unique_ptr<sumFormDialog> dialog;
          r.samples.push_back(timed([&] {
              dialog = std::make_unique<sumFormDialog>(o.userOfRole[1]);
+             showAndWait(dialog.get());
+         }));
+         captureLists(dialog.get());
+         r.plain = plainMilliseconds(o.plain, captured);
+     }},
+    {"receipts, opening (doctor with few acts)",
+     [](Office& o, Result& r) {
+         captured.clear();
+         std::unique_ptr<sumFormDialog> dialog;
+         r.samples.push_back(timed([&] {
+             dialog = std::make_unique<sumFormDialog>(o.fewActsDoctor);
+             showAndWait(dialog.get());
+         }));
+         captureLists(dialog.get());
+         r.plain = plainMilliseconds(o.plain, captured);
+     }},
+    {"receipts, opening (first role, no acts)",
+     [](Office& o, Result& r) {
+         captured.clear();
+         std::unique_ptr<sumFormDialog> dialog;
+         r.samples.push_back(timed([&] {
+             dialog = std::make_unique<sumFormDialog>(o.idleFirstRole);
              showAndWait(dialog.get());
          }));
          captureLists(dialog.get());

@@ -451,12 +451,12 @@
     </message>
     <message>
         <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="80"/>
-        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="268"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="270"/>
         <source>Nouveau patient </source>
         <translation>New patient </translation>
     </message>
     <message>
-        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="224"/>
+        <location filename="../../src/patients/dialogaddupdatepatient.cpp" line="226"/>
         <source>Un autre poste a supprimé ce patient : il ne peut plus être enregistré.</source>
         <translation>Another workstation deleted this patient: it can no longer be saved.</translation>
     </message>
@@ -524,22 +524,22 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="100"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="106"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="104"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="110"/>
         <source>Nouveau Visite </source>
         <translation>New Visit </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="104"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="110"/>
         <source>Visite N° </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="181"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="187"/>
         <source>Un autre poste a supprimé cette visite : elle ne peut plus être enregistrée.</source>
         <translation>Another workstation deleted this visit: it can no longer be saved.</translation>
     </message>
@@ -657,7 +657,7 @@
         <translation>&amp;Close   </translation>
     </message>
     <message>
-        <location filename="../../src/patients/dialogfindpatient.cpp" line="147"/>
+        <location filename="../../src/patients/dialogfindpatient.cpp" line="149"/>
         <source>&lt;br&gt;Le nom : </source>
         <translation>&lt;br&gt;Name : </translation>
     </message>
@@ -695,22 +695,27 @@
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="122"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="87"/>
+        <source>Date et heure</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="124"/>
         <source>Nouveau Rendez-vous </source>
         <translation>New appointment</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="122"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="124"/>
         <source>Rendez-vous N° </source>
         <translation>Appointment No. </translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="144"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="146"/>
         <source> rendez-vous</source>
         <translation> appointment(s)</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="179"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="181"/>
         <source>Un autre poste a supprimé ce rendez-vous : il ne peut plus être enregistré.</source>
         <translation>Another workstation deleted this appointment: it can no longer be saved.</translation>
     </message>
@@ -887,37 +892,42 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="200"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="203"/>
         <source>Visite N </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="200"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="203"/>
         <source> /  Traitement N </source>
         <translation> /  Treatment No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="203"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="206"/>
         <source>Visite N° </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="203"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="206"/>
         <source> /  Nouveau Traitement </source>
         <translation> /  New Treatment </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="285"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="223"/>
+        <source>Montant en dinars entiers : chiffres seulement</source>
+        <translation>Whole dinars: digits only</translation>
+    </message>
+    <message>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="322"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="286"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="323"/>
         <source>Images (*.png *.bmp *.jpg *.jpeg)</source>
         <translation>Images (*.png *.bmp *.jpg *.jpeg)</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="389"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="448"/>
         <source>Un autre poste a supprimé ce traitement : il ne peut plus être enregistré.</source>
         <translation>Another workstation deleted this treatment: it can no longer be saved.</translation>
     </message>
@@ -975,73 +985,73 @@
         <translation>Prosthesis type: </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="164"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="166"/>
         <source>&amp;Nouveau </source>
         <translation>&amp;New </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="166"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="168"/>
         <source>F9</source>
         <translation>F9</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="172"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="174"/>
         <source>&amp;Modifier </source>
         <translation>&amp;Edit </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="174"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="176"/>
         <source>F10</source>
         <translation>F10</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="180"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="182"/>
         <source>&amp;Supprimer </source>
         <translation>&amp;Delete </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="182"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="184"/>
         <source>Del</source>
         <translation>Del</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="188"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="190"/>
         <source>&amp;Fermer</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="209"/>
-        <location filename="../../src/visits/dialogvisite.cpp" line="175"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="211"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="185"/>
         <source> &amp;Radio      </source>
         <translation> &amp;X-ray      </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="86"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="91"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="269"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="303"/>
         <source>&lt;br&gt;Acte N° </source>
         <translation>&lt;br&gt;Treatment No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="269"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="303"/>
         <source>&lt;br&gt;Date  </source>
         <translation>&lt;br&gt;Date  </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="308"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="342"/>
         <source>Radio : </source>
         <translation>X-ray: </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="313"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="347"/>
         <source>Patient: </source>
         <translation>Patient: </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="313"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="347"/>
         <source>  | Motif:</source>
         <translation>  | Reason:</translation>
     </message>
@@ -1171,14 +1181,18 @@
         <source>
 Nom d&apos;utilisateur non valide ! 		
  </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Invalid user name! 		
+ </translation>
     </message>
     <message>
         <location filename="../../src/app/loginuser.cpp" line="94"/>
         <source>
 Mot de passe n&apos;est pas  valide !  		
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Invalid password!  		
+</translation>
     </message>
     <message>
         <location filename="../../src/app/loginuser.cpp" line="105"/>
@@ -1667,32 +1681,38 @@ Mot de passe n&apos;est pas  valide !
 <context>
     <name>SaveFailure</name>
     <message>
-        <location filename="../../src/widgets/savefailure.cpp" line="11"/>
+        <location filename="../../src/widgets/savefailure.cpp" line="13"/>
         <source>La base de données est utilisée par un autre poste. Réessayez dans un instant.</source>
         <translation>The database is being used by another workstation. Please try again in a moment.</translation>
     </message>
     <message>
-        <location filename="../../src/widgets/savefailure.cpp" line="16"/>
+        <location filename="../../src/widgets/savefailure.cpp" line="18"/>
         <source>Avertissement </source>
         <translation>Warning </translation>
     </message>
     <message>
-        <location filename="../../src/widgets/savefailure.cpp" line="34"/>
+        <location filename="../../src/widgets/savefailure.cpp" line="36"/>
         <source>Un autre poste a modifié ces données depuis que vous les avez ouvertes. Ce qui est enregistré est maintenant affiché, et ce que vous avez saisi est conservé : enregistrez de nouveau pour l&apos;écrire.</source>
         <translation>Another workstation changed this record since you opened it. What is stored is now shown, and what you typed is kept: save again to write it.</translation>
     </message>
     <message>
-        <location filename="../../src/widgets/savefailure.cpp" line="40"/>
+        <location filename="../../src/widgets/savefailure.cpp" line="42"/>
         <source>Enregistré par l&apos;autre poste, remplacé par votre saisie :</source>
         <translation>Stored by the other workstation, replaced by what you typed:</translation>
     </message>
     <message>
-        <location filename="../../src/widgets/savefailure.cpp" line="46"/>
+        <location filename="../../src/widgets/savefailure.cpp" line="48"/>
         <source>L&apos;enregistrement a échoué : rien n&apos;a été écrit. Réessayez.</source>
         <translation>Saving failed: nothing was written. Please try again.</translation>
     </message>
     <message>
-        <location filename="../../src/widgets/savefailure.cpp" line="66"/>
+        <location filename="../../src/widgets/savefailure.cpp" line="61"/>
+        <source>%1 : %2</source>
+        <comment>a field&apos;s label and the value stored meanwhile</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/savefailure.cpp" line="86"/>
         <source>La suppression a échoué : rien n&apos;a été supprimé. Réessayez.</source>
         <translation>Deleting failed: nothing was deleted. Please try again.</translation>
     </message>

@@ -3,6 +3,7 @@
 #include "ui_sumformdialog.h"
 
 #include "app/windowgeometry.h"
+#include "data/receipts.h"
 #include "data/sql.h"
 #include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
@@ -22,16 +23,30 @@ sumFormDialog::sumFormDialog(int user, QWidget* parent)
     role = Role::ofUser(userId);
 
     // The models belong to the dialog, so that they go with it.
+    fewActs = !role.seesEveryDoctorsAmounts() && receipts::hasFewActs(userId);
     dayModel = new ListModel(this);
-    dayModel->setTable(QStringLiteral("Query"));
+    const QString ownDays = fewActs ? receipts::daysOfDoctor(userId) : QString();
+    if (ownDays.isEmpty()) {
+        dayModel->setTable(QStringLiteral("Query"));
+    } else {
+        dayModel->setTable(ownDays);
+        dayModel->setSort(dayModel->fieldIndex(QStringLiteral("VDate")), Qt::AscendingOrder);
+    }
     dayModel->select();
     ui->tableViewDay->setModel(dayModel);
     setColumnTitles(dayModel);
 
     patientModel = new ListModel(this);
-    patientModel->setTable(QStringLiteral("vPatient"));
-    if (userId != 1)
-        patientModel->setFilter(QStringLiteral("id = ") + QString::number(userId));
+    // A doctor who does not see everybody's amounts sees his own patients: read from his own acts when he has
+    // few, since the register in name order would be read far to find them.
+    if (fewActs) {
+        patientModel->setTable(receipts::patientsOfDoctor(userId));
+        patientModel->setSort(patientModel->fieldIndex(QStringLiteral("Nom")), Qt::AscendingOrder);
+    } else {
+        patientModel->setTable(QStringLiteral("vPatient"));
+        if (!role.seesEveryDoctorsAmounts())
+            patientModel->setFilter(QStringLiteral("id = ") + QString::number(userId));
+    }
     patientModel->select();
     ui->tableViewPatient->setModel(patientModel);
     setColumnTitles(patientModel);
@@ -89,12 +104,14 @@ void sumFormDialog::laSommeProc() {
     if (dayModel->lastError().isValid())
         qDebug() << "Query" << dayModel->filter() << dayModel->lastError().text();
 
-    // The totals straight from the period's acts, rather than grouped by day and then summed again.
+    // The totals from the daily sums, each cut to whole amounts as the day list shows it, so that the totals
+    // are those of the days listed.
     QSqlQuery sums;
     QVariant fees;
     QVariant payments;
-    if (sql::exec(sums, QStringLiteral("select sum(vRecettes.Frais),sum(vRecettes.Payement)  from vRecettes where ") +
-                            dayModel->filter()) &&
+    if (sql::exec(sums, QStringLiteral("select sum(cast(vRecettes.Frais as integer)),sum(cast(vRecettes.Payement as "
+                                       "integer))  from vRecettes where ") +
+                            filter) &&
         sums.next()) {
         fees = sums.value(0);
         payments = sums.value(1);

@@ -38,6 +38,8 @@ private:
     std::unique_ptr<Ui::sumFormDialog> ui;
     int userId = 0;
     Role role;
+    // A doctor with few acts: his lists are read from his own acts.
+    bool fewActs = false;
     ListModel* dayModel = nullptr;
     ListModel* patientModel = nullptr;
 };

@@ -73,7 +73,8 @@ DialogPatientRV::DialogPatientRV(int user, int patient, int appointmentNum, QWid
     if (rvNum != 0) {
         stored.addField(
             QStringLiteral("traitement"), [this] { return QVariant(ui->lineEdit->text()); },
-            [this](const QVariant& value) { ui->lineEdit->setText(value.toString()); });
+            [this](const QVariant& value) { ui->lineEdit->setText(value.toString()); },
+            savefailure::labelOf(ui->label));
         stored.addField(
             QStringLiteral("RVDate"),
             [this] { return QVariant(QDateTime(ui->calendarWidget->selectedDate(), m_timeRV)); },
@@ -82,7 +83,8 @@ DialogPatientRV::DialogPatientRV(int user, int patient, int appointmentNum, QWid
                 ui->calendarWidget->setSelectedDate(when.date());
                 ui->timeEdit->setTime(when.time());
                 m_timeRV = QTime(when.time().hour(), when.time().minute());
-            });
+            },
+            [] { return tr("Date et heure"); });
         QSqlQuery appointment;
         appointment.setForwardOnly(true);
         if (sql::exec(appointment,

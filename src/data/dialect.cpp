@@ -42,9 +42,15 @@ bool toIsoDay(const char* text, int length, char out[11]) {
     if (length > 10 && text[10] != ' ' && text[10] != 'T')
         return false;
     out[10] = '\0';
+    const int year = (out[0] - '0') * 1000 + (out[1] - '0') * 100 + (out[2] - '0') * 10 + (out[3] - '0');
     const int month = (out[5] - '0') * 10 + (out[6] - '0');
     const int day = (out[8] - '0') * 10 + (out[9] - '0');
-    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
+    if (month < 1 || month > 12 || day < 1)
+        return false;
+    // 31-02 or 29-02 of a common year is no day.
+    static const int monthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= monthDays[month - 1] + (month == 2 && leap ? 1 : 0);
 }
 
 void datevalueFunction(sqlite3_context* context, int, sqlite3_value** argv) {

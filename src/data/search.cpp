@@ -35,7 +35,8 @@ bool onServer() {
 QStringList trigramTerms(const QString& pattern, QSet<QString>& seen) {
     QStringList terms;
     QList<uint> run;
-    const QList<uint> characters = (pattern + QLatin1Char('%')).toUcs4();
+    // The like filter never sees a NUL (see sql::quoted): neither does the index.
+    const QList<uint> characters = (QString(pattern).remove(QChar(0)) + QLatin1Char('%')).toUcs4();
     for (uint c : characters) {
         if (c != '%' && c != '_') {
             run << c;
@@ -188,6 +189,13 @@ QString appointmentCandidates(const QString& typed) {
         return {};
     return keyIn("RVNum", matching("rendezvous_search", terms.join(QLatin1String(" AND "))) +
                               QStringLiteral(" union all ") + ofPatientsNamed("RVNum", "Rendezvous", terms));
+}
+
+QStringList typedWords(const QString& typed) {
+    QStringList words = QString(typed).remove(QChar(0)).split(QLatin1Char(' '));
+    if (words.size() > maxWords)
+        words.resize(maxWords);
+    return words;
 }
 
 } // namespace search

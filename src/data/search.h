@@ -10,6 +10,12 @@
 // like filter alone is then the whole filter.
 namespace search {
 
+// The words of a typed search, split at every blank (consecutive blanks give empty words, which match
+// everything), NUL characters left out. Only the first maxWords count: a long pasted text searches on its
+// beginning, which is what a user means by it, and keeps the statement within what an engine reads.
+constexpr int maxWords = 16;
+QStringList typedWords(const QString& typed);
+
 // A condition on Patients.Num keeping every patient in which one of the searched columns contains all the
 // words as the like operator reads them ('%' and '_' as wildcards, letter case ignored). Without the
 // medical history, the columns Antecedent_G and Antecedent_L are not searched.

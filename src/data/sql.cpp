@@ -9,8 +9,17 @@ namespace sql {
 
 QString quoted(const QString& text) {
     QString result = text;
+    // A NUL pasted into a field is nothing a user can see, and no engine takes it inside a statement.
+    result.remove(QChar(0));
     result.replace(QLatin1Char('\''), QLatin1String("''"));
     return result;
+}
+
+static QVariant bindable(const QVariant& value) {
+    if (value.typeId() != QMetaType::QString)
+        return value;
+    QString text = value.toString();
+    return text.contains(QChar(0)) ? QVariant(text.remove(QChar(0))) : value;
 }
 
 QString adapted(const QString& statement) {
@@ -87,13 +96,15 @@ Outcome write(const QString& statement, const QVariantList& values) {
     if (!prepare(query, statement))
         return failure(query.lastError());
     for (const QVariant& value : values)
-        query.addBindValue(value);
+        query.addBindValue(bindable(value));
     return execPrepared(query) ? Outcome::Done : failure(query.lastError());
 }
 
 Outcome writeIfUnchanged(const QString& statement, const QSqlRecord& loaded, const QVariantList& values) {
     QString guarded = statement;
-    QVariantList bound = values;
+    QVariantList bound;
+    for (const QVariant& value : values)
+        bound << bindable(value);
     for (int field = 0; field < loaded.count(); ++field) {
         guarded += QStringLiteral(" AND ") + sameValue(loaded.fieldName(field));
         bound << loaded.value(field);

@@ -10,7 +10,7 @@
 // engine, writes it with the database's error to the debug output and says whether it worked.
 namespace sql {
 
-// A typed text made safe for a single-quoted SQL literal: each single quote is doubled.
+// A typed text made safe for a single-quoted SQL literal: each single quote is doubled, NUL characters go.
 QString quoted(const QString& text);
 
 // The statement as the engine understands it: the [Table]![Column] form becomes [Table].[Column].

@@ -118,30 +118,32 @@ DialogAddUpdatePatient::~DialogAddUpdatePatient() = default;
 
 // The form's fields and the patient columns they show.
 void DialogAddUpdatePatient::bindFields() {
-    const auto text = [this](const QString& column, QLineEdit* field) {
+    const auto text = [this](const QString& column, QLineEdit* field, const QLabel* label) {
         stored.addField(
             column, [field] { return QVariant(field->text()); },
-            [field](const QVariant& value) { field->setText(value.toString()); });
+            [field](const QVariant& value) { field->setText(value.toString()); }, savefailure::labelOf(label));
     };
-    text(QStringLiteral("Nom"), ui->nomLineEdit);
+    text(QStringLiteral("Nom"), ui->nomLineEdit, ui->nomLabel);
     // The year of birth comes after the age and so decides the age shown.
     stored.addField(
         QStringLiteral("Age"), [this] { return QVariant(ui->ageSpinBox->value()); },
-        [this](const QVariant& value) { ui->ageSpinBox->setValue(value.toInt()); });
+        [this](const QVariant& value) { ui->ageSpinBox->setValue(value.toInt()); }, savefailure::labelOf(ui->geLabel));
     stored.addField(
         QStringLiteral("Annee"), [this] { return QVariant(ui->annEDeNaissanceSpinBox->value()); },
-        [this](const QVariant& value) { ui->annEDeNaissanceSpinBox->setValue(value.toInt()); });
+        [this](const QVariant& value) { ui->annEDeNaissanceSpinBox->setValue(value.toInt()); },
+        savefailure::labelOf(ui->annEDeNaissanceLabel));
     stored.addField(
         QStringLiteral("Sexe"), [this] { return QVariant(sexeComboBox->currentText()); },
         [this](const QVariant& value) {
             sexeComboBox->setCurrentIndex(
                 sexeComboBox->findText(value.toString(), Qt::MatchExactly | Qt::MatchCaseSensitive));
-        });
-    text(QStringLiteral("Tel"), ui->telLineEdit);
-    text(QStringLiteral("Adresse"), ui->adresseLineEdit);
-    text(QStringLiteral("Antecedent_G"), ui->antecDentsGNRauxLineEdit);
-    text(QStringLiteral("Antecedent_L"), ui->antecDentsLocauxLineEdit);
-    text(QStringLiteral("Autres"), ui->autresLineEdit);
+        },
+        savefailure::labelOf(ui->sexeLabel_2));
+    text(QStringLiteral("Tel"), ui->telLineEdit, ui->telLabel);
+    text(QStringLiteral("Adresse"), ui->adresseLineEdit, ui->adresseLabel);
+    text(QStringLiteral("Antecedent_G"), ui->antecDentsGNRauxLineEdit, ui->antecDentsGNRauxLabel);
+    text(QStringLiteral("Antecedent_L"), ui->antecDentsLocauxLineEdit, ui->antecDentsLocauxLabel);
+    text(QStringLiteral("Autres"), ui->autresLineEdit, ui->autresLabel);
 }
 
 void DialogAddUpdatePatient::loadPatient() {

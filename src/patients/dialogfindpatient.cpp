@@ -80,8 +80,10 @@ QString DialogFindPatient::formRoleName() const {
 void DialogFindPatient::on_patientlineEdit_textChanged(const QString& text) {
     const bool withHistory = !role.isReception();
     // Consecutive blanks give empty words, which match everything.
-    const QStringList typedWords = text.split(QLatin1Char(' '));
-    const QStringList words = sql::quoted(text).split(QLatin1Char(' '));
+    const QStringList typedWords = search::typedWords(text);
+    QStringList words;
+    for (const QString& word : typedWords)
+        words << sql::quoted(word);
     QStringList groups;
     for (const char* column : searchedColumns) {
         if (!withHistory && isHistory(column))

@@ -59,14 +59,20 @@ DialogAddUpdateVisite::DialogAddUpdateVisite(int user, int patientNumber, int vi
     } else {
         stored.addField(
             QStringLiteral("VDate"), [this] { return QVariant(ui->dateDateTimeEdit->dateTime()); },
-            [this](const QVariant& value) { ui->dateDateTimeEdit->setDateTime(value.toDateTime()); });
-        for (const auto& [column, field] : {std::pair{QStringLiteral("Motif"), ui->motifLineEdit},
-                                            std::pair{QStringLiteral("Diagnostique"), ui->diagnostiqueLineEdit},
-                                            std::pair{QStringLiteral("TypeProthese"), ui->lineEdit}}) {
-            QLineEdit* edit = field;
+            [this](const QVariant& value) { ui->dateDateTimeEdit->setDateTime(value.toDateTime()); },
+            savefailure::labelOf(ui->dateLabel));
+        const struct {
+            QString column;
+            QLineEdit* edit;
+            const QLabel* label;
+        } texts[] = {{QStringLiteral("Motif"), ui->motifLineEdit, ui->motifLabel},
+                     {QStringLiteral("Diagnostique"), ui->diagnostiqueLineEdit, ui->diagnostiqueLabel},
+                     {QStringLiteral("TypeProthese"), ui->lineEdit, ui->label}};
+        for (const auto& text : texts) {
+            QLineEdit* edit = text.edit;
             stored.addField(
-                column, [edit] { return QVariant(edit->text()); },
-                [edit](const QVariant& value) { edit->setText(value.toString()); });
+                text.column, [edit] { return QVariant(edit->text()); },
+                [edit](const QVariant& value) { edit->setText(value.toString()); }, savefailure::labelOf(text.label));
         }
         QSqlQuery visit;
         visit.setForwardOnly(true);

@@ -127,6 +127,7 @@ void DialogTraitement::loadTreatment() {
             bindFields();
             stored.load(row.record());
             defaultFee = static_cast<int>(fraisSpin->value());
+            defaultFeeActe = ui->traitementLineEdit->text();
             showBalance();
         }
         showRadio();
@@ -179,7 +180,9 @@ DialogTraitement::~DialogTraitement() = default;
 MySpinBox* DialogTraitement::makeSpinBox(const QString& name) {
     auto* spin = new MySpinBox;
     spin->setObjectName(name);
-    spin->setDecimals(2);
+    // Amounts are whole dinars: a decimal separator is refused as it is typed, never cut off at the save.
+    spin->setDecimals(0);
+    spin->setToolTip(amountTip());
     spin->setMinimum(0);
     spin->setMaximum(999999);
     spin->setSingleStep(50);
@@ -210,8 +213,14 @@ void DialogTraitement::changeEvent(QEvent* event) {
         const QString balance = ui->resteVisiteLabel->text();
         ui->retranslateUi(this);
         ui->resteVisiteLabel->setText(balance);
+        fraisSpin->setToolTip(amountTip());
+        payementSpin->setToolTip(amountTip());
         showTitle();
     }
+}
+
+QString DialogTraitement::amountTip() {
+    return tr("Montant en dinars entiers : chiffres seulement");
 }
 
 void DialogTraitement::showBalance() {
@@ -236,17 +245,45 @@ void DialogTraitement::on_dateTimeEdit_editingFinished() {
 }
 
 void DialogTraitement::on_traitementLineEdit_returnPressed() {
+    // An act typed out in full gives its fee as picking it from the list does; the Return that closes the
+    // list leaves no highlight behind.
+    const QString typed = ui->traitementLineEdit->text();
+    if (typed != defaultFeeActe) {
+        const int fee = listedFee(typed);
+        if (fee >= 0)
+            defaultFee = fee;
+        defaultFeeActe = typed;
+    }
     // The act's fee is selected: typing another one replaces it.
     fraisSpin->setValue(defaultFee);
     focusAndSelect(fraisSpin);
 }
 
+// The default fee of the listed act of that name, the exact spelling first; -1 for an act not in the list.
+int DialogTraitement::listedFee(const QString& acte) {
+    const int nameColumn = 2;
+    int found = -1;
+    while (acteModel->canFetchMore())
+        acteModel->fetchMore();
+    for (int row = 0; row < acteModel->rowCount(); ++row) {
+        const QSqlRecord listed = acteModel->record(row);
+        const QString name = listed.value(nameColumn).toString();
+        if (name == acte)
+            return listed.value(3).toInt();
+        if (found < 0 && name.compare(acte, Qt::CaseInsensitive) == 0)
+            found = listed.value(3).toInt();
+    }
+    return found;
+}
+
 // The act under the popup's highlight gives the fee that Return in the act field fills in.
 void DialogTraitement::on_traitementLineEditCompleter_highlighted(const QString& text) {
     defaultFee = 0;
+    defaultFeeActe.clear();
     QAbstractItemView* popup = traitementLineEditCompleter->popup();
     if (!popup->isVisible() || !popup->currentIndex().isValid())
         return;
+    defaultFeeActe = text;
     QSqlQuery acte;
     if (sql::exec(acte, QStringLiteral("select * from acte where Acte='") + sql::quoted(text) + QStringLiteral("'")) &&
         acte.next()) {
@@ -292,11 +329,13 @@ void DialogTraitement::on_pushBtnAddRadio_clicked() {
     radioBytes = file.readAll();
     // The suffix of the file name itself: a dot in a folder name does not count.
     radioFormat = QFileInfo(path).suffix();
+    radioChanged = true;
     showRadio();
 }
 
 void DialogTraitement::on_pushButtonSuppRadio_clicked() {
     radioBytes.clear();
+    radioChanged = true;
     showRadio();
 }
 
@@ -318,22 +357,26 @@ void DialogTraitement::on_pushButton_2_clicked() {
 void DialogTraitement::bindFields() {
     stored.addField(
         QStringLiteral("VDate"), [this] { return QVariant(ui->dateTimeEdit->dateTime()); },
-        [this](const QVariant& value) { ui->dateTimeEdit->setDateTime(value.toDateTime()); });
+        [this](const QVariant& value) { ui->dateTimeEdit->setDateTime(value.toDateTime()); },
+        savefailure::labelOf(ui->traitementLabel_2));
     stored.addField(
         QStringLiteral("Acte"), [this] { return QVariant(ui->traitementLineEdit->text()); },
-        [this](const QVariant& value) { ui->traitementLineEdit->setText(value.toString()); });
+        [this](const QVariant& value) { ui->traitementLineEdit->setText(value.toString()); },
+        savefailure::labelOf(ui->label));
     stored.addField(
         QStringLiteral("Frais"), [this] { return QVariant(int(fraisSpin->value())); },
-        [this](const QVariant& value) { fraisSpin->setValue(value.toInt()); });
+        [this](const QVariant& value) { fraisSpin->setValue(value.toInt()); }, savefailure::labelOf(ui->label_11));
     stored.addField(
         QStringLiteral("Payement"), [this] { return QVariant(int(payementSpin->value())); },
         [this](const QVariant& value) {
             payementSpin->setValue(value.toInt());
             showBalance();
-        });
+        },
+        savefailure::labelOf(ui->label_12));
     stored.addField(
         QStringLiteral("Ordonnance"), [this] { return QVariant(ordonnanceTextEdit->toPlainText()); },
-        [this](const QVariant& value) { ordonnanceTextEdit->setPlainText(value.toString()); });
+        [this](const QVariant& value) { ordonnanceTextEdit->setPlainText(value.toString()); },
+        [this] { return ui->tabWidget->tabText(1).remove(QLatin1Char('&')).trimmed(); });
     stored.addField(
         QStringLiteral("Medcin_id"),
         [this] { return userModel->record(ui->medcinTraitantComboBox->currentIndex()).value(0); },
@@ -342,16 +385,19 @@ void DialogTraitement::bindFields() {
             for (int row = 0; row < userModel->rowCount(); ++row)
                 if (userModel->record(row).value(0).toInt() == m_user_id)
                     ui->medcinTraitantComboBox->setCurrentIndex(row);
-        });
+        },
+        savefailure::labelOf(ui->traitementLabel_3));
     stored.addField(
         QStringLiteral("format"), [this] { return QVariant(radioFormat); },
-        [this](const QVariant& value) { radioFormat = value.toString(); });
+        [this](const QVariant& value) { radioFormat = value.toString(); },
+        [this] { return ui->groupBox_2->title().trimmed(); });
     stored.addField(
         QStringLiteral("Radio"), [this] { return QVariant(radioBytes); },
         [this](const QVariant& value) {
             radioBytes = value.toByteArray();
             showRadio();
-        });
+        },
+        [this] { return ui->groupBox_2->title().trimmed(); });
 }
 
 // A save that fails says why and keeps the dialog open with what was typed.
@@ -369,8 +415,20 @@ bool DialogTraitement::save() {
                     QStringLiteral(" Acte = '") + acte + QStringLiteral("' , ") + QStringLiteral(" ordonnance = '") +
                     ordonnance + QStringLiteral("' , ") + QStringLiteral(" frais = ") + QString::number(fee) +
                     QStringLiteral(" ,  payement = ") + QString::number(payment) + QStringLiteral(" ,  Medcin_id = ") +
-                    QString::number(m_medecin) + QStringLiteral(" ,   format = '") + sql::quoted(radioFormat) +
-                    QStringLiteral("' ,   Radio = ?  where  id = ") + QString::number(treatmentId);
+                    QString::number(m_medecin);
+        // The radiograph's columns are written only when the user added or cleared the picture.
+        if (radioChanged)
+            statement +=
+                QStringLiteral(" ,   format = '") + sql::quoted(radioFormat) + QStringLiteral("' ,   Radio = ? ");
+        statement += QStringLiteral("  where  id = ") + QString::number(treatmentId);
+    } else if (radioBytes.isEmpty()) {
+        // Without a radiograph the act's picture columns keep their defaults.
+        statement = QStringLiteral("insert into Traitements  ( visite_id, VDate, Acte, Ordonnance, Frais, Payement ,  "
+                                   "Medcin_id ) values (") +
+                    QString::number(visitNum) + QStringLiteral(", '") + dateText + QStringLiteral("','") + acte +
+                    QStringLiteral("','") + ordonnance + QStringLiteral("', ") + QString::number(fee) +
+                    QStringLiteral(", ") + QString::number(payment) + QStringLiteral(",") + QString::number(m_medecin) +
+                    QStringLiteral(")");
     } else {
         statement = QStringLiteral("insert into Traitements  ( visite_id, VDate, Acte, Ordonnance, Frais, Payement ,  "
                                    "Medcin_id,Radio, format ) values (") +
@@ -380,9 +438,11 @@ bool DialogTraitement::save() {
                     QStringLiteral(",") + QStringLiteral(" ? ,'") + sql::quoted(radioFormat) + QStringLiteral("' ") +
                     QStringLiteral(")");
     }
+    const bool bindsPicture = treatmentId != 0 ? radioChanged : !radioBytes.isEmpty();
+    const QVariantList picture = bindsPicture ? QVariantList{radioBytes} : QVariantList{};
     if (treatmentId == 0)
-        return savefailure::report(this, sql::write(statement, {radioBytes}));
-    const sql::Outcome outcome = sql::writeIfUnchanged(statement, stored.record(), {radioBytes});
+        return savefailure::report(this, sql::write(statement, picture));
+    const sql::Outcome outcome = sql::writeIfUnchanged(statement, stored.record(), picture);
     if (outcome != sql::Outcome::Changed)
         return savefailure::report(this, outcome);
     savefailure::reportChanged(this, stored, QStringLiteral("Traitements"), QStringLiteral("id"), treatmentId,

@@ -71,6 +71,8 @@ private:
     void showRadio();
     void bindFields();
     bool save();
+    int listedFee(const QString& acte);
+    static QString amountTip();
 
     std::unique_ptr<Ui::DialogTraitement> ui;
     int userId = 0;
@@ -83,11 +85,14 @@ private:
     LoadedRow stored;
     QByteArray radioBytes;
     QString radioFormat = QStringLiteral("PNG");
+    bool radioChanged = false;
     int m_user_id = 0;
     int m_medecin = 0;
     QString ordonnancePied;
     QString doctorAddress;
     int defaultFee = 0;
+    // The act text defaultFee belongs to: Return after another text looks that act up.
+    QString defaultFeeActe;
 
     ListModel* userModel = nullptr;
     ListModel* acteModel = nullptr;

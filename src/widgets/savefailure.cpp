@@ -1,7 +1,9 @@
 #include "widgets/savefailure.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace savefailure {
 
@@ -55,7 +57,25 @@ void reportChanged(QWidget* parent, LoadedRow& row, const QString& table, const 
     if (now.isEmpty())
         warn(parent, deletedText);
     else
-        report(parent, sql::Outcome::Changed, row.takeStored(now));
+        report(parent, sql::Outcome::Changed,
+               row.takeStored(now, QCoreApplication::translate("SaveFailure", "%1 : %2",
+                                                               "a field's label and the value stored meanwhile")));
+}
+
+LoadedRow::Label labelOf(const QLabel* label) {
+    return [label = QPointer<const QLabel>(label)] {
+        if (!label)
+            return QString();
+        QString text = label->text();
+        // "&&" stands for one ampersand; a single one marks the shortcut letter.
+        text.replace(QLatin1String("&&"), QStringLiteral("\x01"));
+        text.remove(QLatin1Char('&'));
+        text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+        text = text.trimmed();
+        while (text.endsWith(QLatin1Char(':')))
+            text = text.chopped(1).trimmed();
+        return text;
+    };
 }
 
 bool reportDeletion(QWidget* parent, sql::Outcome outcome) {

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+class QLabel;
 class QWidget;
 
 // Plain words for a save or a deletion that wrote nothing. The caller keeps its form open with what was
@@ -20,6 +21,10 @@ bool report(QWidget* parent, sql::Outcome outcome, const QStringList& stored = {
 // (the user's typing stays, see LoadedRow::takeStored) and says so, or says `deletedText` when the row is gone.
 void reportChanged(QWidget* parent, LoadedRow& row, const QString& table, const QString& keyColumn, const QVariant& key,
                    const QString& deletedText);
+
+// A field's name as its label on the form shows it, without the shortcut mark and the closing colon: for
+// LoadedRow::addField.
+LoadedRow::Label labelOf(const QLabel* label);
 
 // The same for a deletion.
 bool reportDeletion(QWidget* parent, sql::Outcome outcome);

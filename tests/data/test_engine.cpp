@@ -80,6 +80,11 @@ private slots:
         QCOMPARE(office.value("select datevalue('05-03-2024')").toString(), QString("2024-03-05"));
         QCOMPARE(office.value("select datevalue('2024-03-05')").toString(), QString("2024-03-05"));
         QVERIFY(office.value("select datevalue('not a date')").isNull());
+        // Days that no calendar has are no dates either; a leap year's 29 February is one.
+        for (const char* impossible : {"31-02-2024", "29-02-2023", "31-04-2024", "00-01-2024", "2023-02-29"})
+            QVERIFY2(office.value(QString("select datevalue('%1')").arg(impossible)).isNull(), impossible);
+        QCOMPARE(office.value("select datevalue('29-02-2024')").toString(), QString("2024-02-29"));
+        QCOMPARE(office.value("select datevalue('29/02/2000 08:00')").toString(), QString("2000-02-29"));
 
         QVERIFY(office.exec("insert into Visites (PatientNum, Type, VDate) values (1, 'SOINS', '05-03-2024 10:30')"));
         QVERIFY(office.exec("insert into Visites (PatientNum, Type, VDate) values (1, 'SOINS', '28-12-2023 09:05')"));

@@ -5,6 +5,7 @@
 
 #include "data/listmodel.h"
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -108,6 +109,46 @@ private slots:
         typeSearch(&dialog, "x' or '1'='1");
         QCOMPARE(shownNames(&dialog), QStringList());
         QCOMPARE(office.value("select count(*) from patients").toInt(), 5);
+    }
+
+    // Pasted text may carry a NUL, or a whole page of words: the search and the form's save still work.
+    void pastedTextIsSearchedAndSaved() {
+        TempOffice office;
+        fillRegister(office);
+        DialogFindPatient dialog(1);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QLineEdit* line = search(&dialog);
+        line->setFocus();
+        QApplication::clipboard()->setText(QString("ka") + QChar(0) + QString("rim"));
+        QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(shownNames(&dialog), QStringList({"Karim Ali"}));
+
+        // The first words decide; the rest of a long paste is not searched.
+        QStringList page{"benali", "ali"};
+        for (int i = 0; i < 1200; ++i)
+            page << QString("mot%1").arg(i);
+        QApplication::clipboard()->setText(page.join(' '));
+        QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(!qobject_cast<ListModel*>(table(&dialog)->model())->lastError().isValid());
+        QCOMPARE(shownNames(&dialog), QStringList());
+        page.resize(2);
+        QApplication::clipboard()->setText(page.join(' ') + QString(' ').repeated(20) + "zzz");
+        QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(shownNames(&dialog), QStringList({"Benali Ali"}));
+
+        testsupport::ModalAnswer create([&](QWidget* widget) {
+            auto* nom = widget->findChild<QLineEdit*>("nomLineEdit");
+            nom->setFocus();
+            QApplication::clipboard()->setText(QString("Nul") + QChar(0) + QString("le Part"));
+            QTest::keyClick(nom, Qt::Key_V, Qt::ControlModifier);
+            QTest::mouseClick(widget->findChild<QPushButton*>("validerInfoBtn"), Qt::LeftButton);
+        });
+        QTest::mouseClick(button(&dialog, "newPatientBtn"), Qt::LeftButton);
+        QVERIFY(create.answered());
+        QCOMPARE(office.value("select count(*) from patients where Nom = 'Nulle Part'").toInt(), 1);
     }
 
     void enterPicksTheFirstMatch() {

@@ -34,6 +34,9 @@ private slots:
         row("LoginUser", "Open File", "Open File");
         row("LoginUser", "&Ok", "&Ok");
         row("LoginUser", "&Annuler", "&Cancel");
+        // Line feeds, tabs and blanks around a text belong to it, in the catalogue too.
+        row("LoginUser", "\nNom d'utilisateur non valide ! \t\t\n ", "\nInvalid user name! \t\t\n ");
+        row("LoginUser", "\nMot de passe n'est pas  valide !  \t\t\n", "\nInvalid password!  \t\t\n");
         row("Dialog", "Options", "Options");
         row("Dialog", "&Ok", "&Ok");
         row("Dialog", "&AutoComplétion", "Auto completion");

@@ -35,9 +35,6 @@ const Kept keptFrench[] = {
     {nullptr, "En attente"},
     {nullptr, "Présent"},
     {nullptr, "Absent"},
-    // The login warnings have never had an English text: a user who cannot log in gets them as they are.
-    {"LoginUser", "\nNom d'utilisateur non valide ! \t\t\n "},
-    {"LoginUser", "\nMot de passe n'est pas  valide !  \t\t\n"},
     // The printed pages are the office's documents, handed to French-speaking patients: the prescription and
     // the appointment list print in French whatever the language of the screens.
     {"TDPreviewDialog", "Liste des rendez-vous"},

@@ -18,8 +18,10 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTranslator>
 
 using namespace officefixture;
 using testsupport::TempOffice;
@@ -58,7 +60,63 @@ private:
         QTest::keyClick(popup, Qt::Key_Return);
     }
 
+    // A key as the user presses it: to the open completion list, else to the field that has the focus.
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QWidget* target = QApplication::activePopupWidget();
+        QTest::keyClick(target ? target : QApplication::focusWidget(), key, modifiers);
+    }
+    static void type(const QString& text) {
+        for (const QChar c : text) {
+            QWidget* target = QApplication::activePopupWidget();
+            QTest::keyClicks(target ? target : QApplication::focusWidget(), QString(c));
+        }
+    }
+
 private slots:
+    // The day's road by keyboard alone: the act typed out in full, Return, gives its fee as the list does.
+    void keyboardRoadFillsTheActsFee() {
+        TempOffice office;
+        fill(office);
+        const int visit = addVisit(office, "SOINS", "05-03-2024 10:30");
+        DialogTraitement dialog(doctor, patient, visit, 0);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        Form f(dialog);
+        press(Qt::Key_Return);
+        QTRY_VERIFY(f.acte->hasFocus());
+        type("Extraction");
+        press(Qt::Key_Return);
+        press(Qt::Key_Return);
+        QTRY_VERIFY(f.payement->hasFocus());
+        QCOMPARE(f.frais->value(), 3000.0);
+        press(Qt::Key_A, Qt::ControlModifier);
+        type("1000");
+        QCOMPARE(f.reste->text(), QString("2000"));
+        press(Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(office.value("select Acte || '|' || Frais || '|' || Payement from Traitements").toString(),
+                 QString("Extraction|3000|1000"));
+
+        // In any letter case; an act already stored keeps its own fee until another act is typed.
+        const int act = office.value("select id from Traitements").toInt();
+        QVERIFY(office.exec("update Traitements set Frais = 2800 where id = " + QString::number(act)));
+        DialogTraitement again(doctor, patient, visit, act);
+        again.show();
+        QVERIFY(QTest::qWaitForWindowActive(&again));
+        Form g(again);
+        g.acte->setFocus();
+        press(Qt::Key_Return);
+        QTRY_VERIFY(g.frais->hasFocus());
+        QCOMPARE(g.frais->value(), 2800.0);
+        g.acte->setFocus();
+        press(Qt::Key_A, Qt::ControlModifier);
+        type("consultation");
+        press(Qt::Key_Return);
+        press(Qt::Key_Return);
+        QTRY_VERIFY(!g.acte->hasFocus());
+        QCOMPARE(g.frais->value(), 1000.0);
+    }
+
     void newTreatmentWithDefaultFeeAndBalance() {
         TempOffice office;
         fill(office);
@@ -154,9 +212,11 @@ private slots:
         dialog.show();
         Form f(dialog);
         typeOver(f.acte, "Pose d'une couronne");
-        typeOver(f.frais, QString("1500") + QLocale().decimalPoint() + "75");
-        QCOMPARE(f.frais->value(), 1500.75);
-        QCOMPARE(f.reste->text(), QString("1500.75"));
+        // Amounts are whole: the decimal separator is refused as it is typed, and the field says so.
+        typeOver(f.frais, QString("1500") + QLocale().decimalPoint());
+        QCOMPARE(f.frais->value(), 1500.0);
+        QCOMPARE(f.reste->text(), QString("1500"));
+        QVERIFY(!f.payement->toolTip().isEmpty());
         QTest::mouseClick(child<QTabWidget>(&dialog, "tabWidget")->tabBar(), Qt::LeftButton, {},
                           child<QTabWidget>(&dialog, "tabWidget")->tabBar()->tabRect(1).center());
         QTRY_VERIFY(f.ordonnance->hasFocus());
@@ -172,6 +232,8 @@ private slots:
         fill(office);
         const int visit = addVisit(office, "SOINS", "05-03-2024 10:30");
         const int act = addAct(office, visit, "Extraction", 3000, 1000, "05-03-2024 10:45", assistant);
+        // A picture column nobody touches is not written: here an act of an older file, with no picture at all.
+        QVERIFY(office.exec("update Traitements set format = 'bmp', Radio = null"));
         DialogTraitement dialog(doctor, patient, visit, act);
         dialog.show();
         Form f(dialog);
@@ -195,6 +257,9 @@ private slots:
         QCOMPARE(office.value("select VDate || '|' || Frais || '|' || Payement || '|' || Medcin_id from Traitements")
                      .toString(),
                  QString("2024-03-05T10:45:00|3000|3000|1"));
+        QCOMPARE(office.value("select format || '|' || case when Radio is null then 1 else 0 end from Traitements")
+                     .toString(),
+                 QString("bmp|1"));
     }
 
     void receptionMayOnlyRecordThePayment() {
@@ -303,6 +368,37 @@ private slots:
         QCOMPARE(again.result(), int(QDialog::Accepted));
         QCOMPARE(office.value("select ifnull(length(Radio), 0) || '|' || format from Traitements").toString(),
                  QString("0|jpg"));
+    }
+
+    // Another station recorded a payment meanwhile: the message names the field as the form does, in English.
+    void conflictNamesTheFieldsByTheirLabels() {
+        TempOffice office;
+        fill(office);
+        const int visit = addVisit(office, "SOINS", "05-03-2024 10:30");
+        const int act = addAct(office, visit, "Extraction", 3000, 1000, "05-03-2024 10:45");
+        QTranslator english;
+        QVERIFY(english.load(":/kelvora_en"));
+        QApplication::installTranslator(&english);
+        DialogTraitement dialog(doctor, patient, visit, act);
+        dialog.show();
+        Form f(dialog);
+        QVERIFY(office.exec("update Traitements set Payement = 500, VDate = '06-03-2024 09:15'"));
+        typeOver(f.payement, "2500");
+        f.date->setDateTime(QDateTime(QDate(2024, 3, 7), QTime(8, 0)));
+        QString details;
+        testsupport::ModalAnswer answer([&](QWidget* widget) {
+            if (auto* box = qobject_cast<QMessageBox*>(widget)) {
+                details = box->informativeText();
+                box->accept();
+            }
+        });
+        QTest::mouseClick(f.valider, Qt::LeftButton);
+        QApplication::removeTranslator(&english);
+        QVERIFY(answer.answered());
+        QVERIFY2(details.contains("\nPayment: 500"), qPrintable(details));
+        QVERIFY2(details.contains("\nDate: 06-03-2024 09:15"), qPrintable(details));
+        QVERIFY(!details.contains("Payement"));
+        QVERIFY(dialog.isVisible());
     }
 
     void failingSaveKeepsTheDialogOpen() {

@@ -172,18 +172,24 @@ QString fillYears(const QString& firstUserName, int years) {
     const QDate opening = today.addYears(-years);
     const int days = int(opening.daysTo(today));
 
-    // Three doctors share the acts; two receptionists book the appointments.
+    // Three doctors share the acts; two receptionists book the appointments. A stand-in doctor takes one act
+    // in two thousand, and the office's manager, of the first role, takes none.
     struct Staff {
         const char* name;
         const char* password;
         int role;
         const char* doctor;
     };
-    const Staff staff[] = {{"Dr Benali", "benali", 1, "Dr Karim Benali"},
+    const Staff staff[] = {{"Dr Meziane", "meziane", 2, "Dr Yasmine Meziane"},
+                           {"Gérant", "gerant", 1, ""},
+                           {"Dr Benali", "benali", 1, "Dr Karim Benali"},
                            {"Dr Lefèvre", "lefevre", 2, "Dr Claire Lefèvre"},
                            {"Dr Haddad", "haddad", 2, "Dr Samir Haddad"},
                            {"Sophie", "sophie", 3, ""},
                            {"Léa", "lea", 4, ""}};
+    const QString standIn = QStringLiteral("Dr Meziane");
+    const QString manager = QString::fromUtf8("Gérant");
+    qint64 standInDoctor = 0;
     std::vector<qint64> doctors;
     QStringList bookers;
     {
@@ -196,7 +202,9 @@ QString fillYears(const QString& firstUserName, int years) {
                 continue;
             const qint64 id = user.run({text(member.name), text(member.password), member.role, text(member.doctor),
                                         QStringLiteral("14, avenue de l'Europe - 69003 Lyon"), QString()});
-            if (member.role <= 2)
+            if (text(member.name) == standIn)
+                standInDoctor = id;
+            else if (member.role <= 2 && text(member.name) != manager)
                 doctors.push_back(id);
         }
     }
@@ -286,8 +294,10 @@ QString fillYears(const QString& firstUserName, int years) {
                 const Act& chosen = a == 0 && firstAct ? *firstAct : pick(random, careActs);
                 const int share = random.bounded(recent ? 3 : 10);
                 const int paid = share == 0 ? 0 : share == 1 ? chosen.fee / 2 : chosen.fee;
-                const qint64 actDoctor =
+                qint64 actDoctor =
                     random.bounded(6) == 0 ? doctors[std::size_t(random.bounded(int(doctors.size())))] : doctor;
+                if (standInDoctor != 0 && random.bounded(2000) == 0)
+                    actDoctor = standInDoctor;
                 const QString prescription =
                     QByteArray(chosen.name).startsWith("Extraction")
                         ? QStringLiteral("Amoxicilline 1 g, 1 cp matin et soir pendant 7 jours\nParacétamol 1 g")
