@@ -466,9 +466,14 @@ std::vector<std::pair<QString, Scenario>> formScenarios() {
 
 QString makeOffice(const QString& folder, int years) {
     const QString path = folder + QStringLiteral("/office-%1.mdb").arg(years);
+    QStringList arguments = {QStringLiteral("create"), path, QStringLiteral("--demo"), QStringLiteral("--years"),
+                             QString::number(years)};
+    // BENCH_SURNAMES=N makes offices whose patients share N surnames, as in a town of few families.
+    const QString surnames = qEnvironmentVariable("BENCH_SURNAMES");
+    if (!surnames.isEmpty())
+        arguments << QStringLiteral("--surnames") << surnames;
     QProcess tool;
-    tool.start(QStringLiteral(KELVORA_DB_TOOL), {QStringLiteral("create"), path, QStringLiteral("--demo"),
-                                                 QStringLiteral("--years"), QString::number(years)});
+    tool.start(QStringLiteral(KELVORA_DB_TOOL), arguments);
     tool.waitForFinished(600000);
     return tool.exitCode() == 0 ? path : QString();
 }

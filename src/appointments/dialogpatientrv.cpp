@@ -5,6 +5,7 @@
 #include "app/settingskeys.h"
 #include "data/records.h"
 #include "data/sql.h"
+#include "widgets/columnfit.h"
 #include "widgets/columntitles.h"
 #include "widgets/completer.h"
 #include "widgets/dateformatdelegate.h"
@@ -190,8 +191,7 @@ void DialogPatientRV::on_calendarWidget_selectionChanged() {
     countDay();
     dayModel->setFilter(dayFilter(selectedDate));
     dayModel->select();
-    ui->tableView->resizeColumnsToContents();
-    ui->tableView->horizontalHeader()->setStretchLastSection(true);
+    columnfit::fitOnce(ui->tableView);
     showDayInTab();
 }
 

@@ -13,6 +13,9 @@ DROP INDEX IF EXISTS idx_traitements_medecin;
 CREATE INDEX IF NOT EXISTS idx_rendezvous_day ON Rendezvous(date(RVDate));
 CREATE INDEX IF NOT EXISTS idx_traitements_day ON Traitements(date(VDate), Medcin_id, Frais, Payement);
 
+-- The yearly age update looks for the patients whose age and year of birth no longer add up to this year.
+CREATE INDEX IF NOT EXISTS idx_patients_age ON Patients(Age + Annee);
+
 -- The patient search: every run of three characters of the searched columns, letter case folded. It only
 -- narrows the search to a few candidates; the like filter of the find dialog still decides.
 CREATE VIRTUAL TABLE IF NOT EXISTS patients_search USING fts5(

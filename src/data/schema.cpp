@@ -17,7 +17,7 @@ namespace schema {
 namespace {
 
 // Raised whenever lists.sql changes, so that the files of earlier versions get it again.
-constexpr int listsVersion = 3;
+constexpr int listsVersion = 4;
 
 QByteArray resource(const QString& name) {
     QFile file(QStringLiteral(":/data/") + name);

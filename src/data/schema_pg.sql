@@ -25,6 +25,8 @@ CREATE TABLE Patients (
     n°dossier text
 );
 CREATE INDEX idx_patients_nom ON Patients(Nom NULLS FIRST);
+-- The yearly age update looks for the patients whose age and year of birth no longer add up to this year.
+CREATE INDEX idx_patients_age ON Patients((Age + Annee));
 -- The newest patient first, in the office file's order of empty values: the key's own index has the other.
 CREATE UNIQUE INDEX idx_patients_num ON Patients(Num NULLS FIRST);
 

@@ -10,6 +10,7 @@
 #include "mainwindow/listcolumns.h"
 #include "printing/prescriptiondata.h"
 #include "printing/tdpreviewdialog.h"
+#include "widgets/columnfit.h"
 #include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/delegate2.h"
@@ -89,9 +90,9 @@ void MainWindow::refreshAppointments() {
     qDebug() << filter;
     rendezvousModel->select();
     QTableView* view = ui->tousRendezvousTableView;
-    view->resizeColumnsToContents();
     view->horizontalHeader()->setStretchLastSection(true);
-    view->setColumnWidth(1, 350);
+    if (columnfit::fitOnce(view))
+        view->setColumnWidth(1, 350);
     view->selectRow(0);
 }
 
@@ -106,6 +107,7 @@ void MainWindow::on_lineEdit_returnPressed() {
 
 void MainWindow::on_checkBox_toggled(bool checked) {
     ui->dateEdit->setEnabled(checked);
+    columnfit::refit(ui->tousRendezvousTableView);
     refreshAppointments();
 }
 

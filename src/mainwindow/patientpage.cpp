@@ -11,6 +11,7 @@
 #include "patients/dialogaddupdatepatient.h"
 #include "patients/dialogfindpatient.h"
 #include "visits/dialogvisite.h"
+#include "widgets/columnfit.h"
 
 #include "data/listmodel.h"
 #include <QDate>
@@ -35,6 +36,7 @@ void MainWindow::setCurrentPatient(int patientNum) {
     // A search typed for the previous patient would no longer describe the list.
     const QSignalBlocker quiet(ui->lineEditFiltreVisite);
     ui->lineEditFiltreVisite->clear();
+    columnfit::refit(ui->tableViewVisite);
     refreshVisitList(QString());
     ui->lineEditFiltreVisite->setFocus();
 }
@@ -58,9 +60,14 @@ void MainWindow::showPatientName() {
 }
 
 void MainWindow::updateAges() {
-    // Only the patients whose age changes are written: on most days none.
-    const QString age = QString::number(QDate::currentDate().year()) + QStringLiteral("-annee");
-    sql::exec(QStringLiteral("UPDATE Patients SET age=") + age + QStringLiteral(" WHERE age IS NOT ") + age);
+    // Only the patients whose age changes are written: on most days none. An age is right when it and the
+    // year of birth add up to this year; the index on that sum finds the others without reading every patient.
+    const QString year = QString::number(QDate::currentDate().year());
+    const QString age = year + QStringLiteral("-annee");
+    const QString sum = QStringLiteral("Age + Annee");
+    sql::exec(QStringLiteral("UPDATE Patients SET age=") + age + QStringLiteral(" WHERE ") + sum +
+              QStringLiteral(" < ") + year + QStringLiteral(" OR ") + sum + QStringLiteral(" > ") + year +
+              QStringLiteral(" OR (") + sum + QStringLiteral(" IS NULL AND age IS NOT ") + age + QLatin1Char(')'));
 }
 
 void MainWindow::on_pushButtonNewPatient_clicked() {

@@ -10,6 +10,7 @@
 #include "mainwindow/listcolumns.h"
 #include "visits/dialogaddupdatevisite.h"
 #include "visits/dialogvisite.h"
+#include "widgets/columnfit.h"
 #include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/delegate.h"
@@ -96,7 +97,7 @@ void MainWindow::refreshVisitList(const QString& searchText) {
                             QStringLiteral("%' "));
     qDebug() << "filtre visite = " << visitesModel->filter();
     visitesModel->select();
-    ui->tableViewVisite->resizeColumnsToContents();
+    columnfit::fitOnce(ui->tableViewVisite);
     selectFirstVisitQuietly();
 }
 
@@ -104,6 +105,7 @@ void MainWindow::setVisitType(const QString& type) {
     visitType = type;
     ui->tableViewVisite->setColumnHidden(listcolumns::of(visitesModel, "TypeProthese"),
                                          type != QLatin1String("PROTHESE"));
+    columnfit::refit(ui->tableViewVisite);
     {
         const QSignalBlocker quiet(ui->lineEditFiltreVisite);
         ui->lineEditFiltreVisite->clear();
@@ -227,8 +229,8 @@ void MainWindow::filterAllVisits(const QString& searchText, const QString& openi
     soinsProtheseModel->setFilter(candidates.isEmpty() ? filter : candidates + QStringLiteral(" and ") + filter);
     qDebug() << filter;
     soinsProtheseModel->select();
-    ui->parVisiteTableView->resizeColumnsToContents();
-    ui->parVisiteTableView->setColumnWidth(listcolumns::of(soinsProtheseModel, "Reste"), 150);
+    if (columnfit::fitOnce(ui->parVisiteTableView))
+        ui->parVisiteTableView->setColumnWidth(listcolumns::of(soinsProtheseModel, "Reste"), 150);
 }
 
 void MainWindow::on_lineEditParVisite_textChanged(const QString& text) {
@@ -239,11 +241,13 @@ void MainWindow::on_comboBoxSoinProthese_currentIndexChanged(const QString& text
     if (!soinsProtheseModel)
         return;
     setAllVisitsType(text);
+    columnfit::refit(ui->parVisiteTableView);
     filterAllVisits(ui->lineEditParVisite->text(), QStringLiteral("( Nom like '%"));
 }
 
 void MainWindow::on_comboBoxSoinProthese_activated(const QString& text) {
     setAllVisitsType(text);
+    columnfit::refit(ui->parVisiteTableView);
     filterAllVisits(ui->lineEditParVisite->text(), QStringLiteral(" ( Nom like '%"));
 }
 

@@ -5,6 +5,7 @@
 #include "data/search.h"
 #include "data/sql.h"
 #include "patients/dialogaddupdatepatient.h"
+#include "widgets/columnfit.h"
 #include "widgets/columntitles.h"
 #include "widgets/deletionquestion.h"
 #include "widgets/look.h"
@@ -63,7 +64,8 @@ DialogFindPatient::DialogFindPatient(int user, QWidget* parent)
 DialogFindPatient::~DialogFindPatient() = default;
 
 void DialogFindPatient::resizeColumns() {
-    ui->tableViewPatient->resizeColumnsToContents();
+    columnfit::refit(ui->tableViewPatient);
+    columnfit::fitOnce(ui->tableViewPatient);
     ui->tableViewPatient->horizontalHeader()->setStretchLastSection(true);
 }
 
@@ -102,7 +104,7 @@ void DialogFindPatient::on_patientlineEdit_textChanged(const QString& text) {
     qDebug() << "filter" << filter;
     patientsModel->setFilter(filter);
     patientsModel->select();
-    resizeColumns();
+    columnfit::fitOnce(ui->tableViewPatient);
 }
 
 void DialogFindPatient::on_patientlineEdit_returnPressed() {

@@ -7,6 +7,7 @@
 #include "data/sql.h"
 #include "printing/imageviewer.h"
 #include "visits/dialogtraitement.h"
+#include "widgets/columnfit.h"
 #include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/deletionquestion.h"
@@ -135,7 +136,8 @@ void DialogVisite::setUpTable() {
     const int dateColumn = model->fieldIndex(QStringLiteral("VDate"));
     ui->tableViewTraitement->setItemDelegateForColumn(
         dateColumn, new DateFormatDelegate(QString::fromLatin1(look::dateTimeFormat), dateColumn, model));
-    ui->tableViewTraitement->resizeColumnsToContents();
+    columnfit::refit(ui->tableViewTraitement);
+    columnfit::fitOnce(ui->tableViewTraitement);
     dateWidth = ui->tableViewTraitement->columnWidth(dateColumn);
     actAndAmountsWidth = 0;
     for (const char* column : {"Acte", "Frais", "Payement"})
@@ -244,7 +246,7 @@ void DialogVisite::on_lineEditFiltreVisite_textChanged(const QString& text) {
                      QStringLiteral("%'  or Médecin_Traitant like '%") + t + QStringLiteral("%'  )and  ") +
                      visitFilter);
     model->select();
-    ui->tableViewTraitement->resizeColumnsToContents();
+    columnfit::fitOnce(ui->tableViewTraitement);
 }
 
 void DialogVisite::on_lineEditFiltreVisite_returnPressed() {

@@ -216,6 +216,25 @@ private slots:
         }
         database::closeDefaultConnection();
     }
+
+    void officeOfFewSurnames() {
+        QCOMPARE(run({"create", dir.filePath("few/none.mdb"), "--demo", "--surnames", "5"}).status, 2);
+        const QString path = dir.filePath("few/data.mdb");
+        QCOMPARE(run({"create", path, "--demo", "--years", "1", "--surnames", "5"}).status, 0);
+        QSqlDatabase db = database::addDefaultConnection();
+        db.setDatabaseName(path);
+        QVERIFY(database::open(db));
+        db = QSqlDatabase();
+        QVERIFY(count("select count(*) from Patients") >= 2500);
+        QStringList others;
+        for (const char* surname : {"Martin", "Bernard", "Dubois", "Thomas", "Robert"}) {
+            QVERIFY2(count(QStringLiteral("select count(*) from Patients where Nom like '%1 %'").arg(surname)) > 100,
+                     surname);
+            others << QStringLiteral("Nom not like '%1 %'").arg(surname);
+        }
+        QCOMPARE(count("select count(*) from Patients where " + others.join(" and ")), 0);
+        database::closeDefaultConnection();
+    }
 };
 
 KELVORA_TEST(TestKelvoraDb)

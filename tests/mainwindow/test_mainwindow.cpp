@@ -276,6 +276,26 @@ private slots:
                  year - 1991);
     }
 
+    void agesFollowTheYearOfBirthWhateverIsMissing() {
+        Office office;
+        const int year = QDate::currentDate().year();
+        const int right = office.insert("insert into Patients (Nom, Age, Annee) values ('Right', " +
+                                        QString::number(year - 1970) + ", 1970)");
+        const int stale = office.insert("insert into Patients (Nom, Age, Annee) values ('Stale', 80, 1970)");
+        const int noYear = office.insert("insert into Patients (Nom, Age, Annee) values ('NoYear', 7, null)");
+        const int noAge = office.insert("insert into Patients (Nom, Age, Annee) values ('NoAge', null, 2001)");
+        const int neither = office.insert("insert into Patients (Nom) values ('Neither')");
+        auto window = openMainWindow(office.doctor);
+        const auto age = [&](int num) {
+            return office.files.value("select Age from Patients where Num = " + QString::number(num));
+        };
+        QCOMPARE(age(right).toInt(), year - 1970);
+        QCOMPARE(age(stale).toInt(), year - 1970);
+        QVERIFY(age(noYear).isNull());
+        QCOMPARE(age(noAge).toInt(), year - 2001);
+        QVERIFY(age(neither).isNull());
+    }
+
     void emptyOfficeOpensWithoutPatient() {
         testsupport::TempOffice files;
         files.exec("insert into user (Name, Password, Role) values ('Dr Amrani', 'a', 1)");

@@ -194,6 +194,23 @@ private slots:
         QVERIFY(!dialog.isVisible());
     }
 
+    void columnsKeepTheirWidthsWhileTyping() {
+        TempOffice office;
+        fillRegister(office);
+        DialogFindPatient dialog(1);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTableView* view = table(&dialog);
+        const int nom = qobject_cast<ListModel*>(view->model())->fieldIndex("Nom");
+        // Fitted to the longest name of the register, not to the empty title.
+        const int fitted = view->columnWidth(nom);
+        QVERIFY(fitted >= view->fontMetrics().horizontalAdvance("O'Brien Kathleen"));
+        for (const char* typed : {"1996", "xyz", "ali"}) {
+            typeSearch(&dialog, typed);
+            QCOMPARE(view->columnWidth(nom), fitted);
+        }
+    }
+
     void receptionDoesNotSeeHistoryColumns() {
         TempOffice office;
         fillRegister(office);

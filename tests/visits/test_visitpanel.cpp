@@ -80,8 +80,13 @@ private slots:
 
         auto* filter = child<QLineEdit>(&panel, "lineEditFiltreVisite");
         QVERIFY(filter->hasFocus());
+        // The columns keep the widths of the whole visit while a search narrows it.
+        const int act = model->fieldIndex("Acte"), date = model->fieldIndex("VDate");
+        const int actWidth = table(panel)->columnWidth(act), dateWidth = table(panel)->columnWidth(date);
         typeText(filter, "EXTR");
         QCOMPARE(actes(panel), QStringList({"Extraction"}));
+        QCOMPARE(table(panel)->columnWidth(act), actWidth);
+        QCOMPARE(table(panel)->columnWidth(date), dateWidth);
         typeOver(filter, "assis"); // the treating doctor
         QCOMPARE(actes(panel), QStringList({"Détartrage"}));
         typeOver(filter, "06-03"); // the date as typed

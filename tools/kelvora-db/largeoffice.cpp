@@ -14,6 +14,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace office {
@@ -157,6 +158,19 @@ private:
     QString* problem;
 };
 
+// The given number of distinct surnames: the simple ones first, then double-barrelled ones.
+QStringList surnamePool(int count) {
+    QStringList pool;
+    const int simple = int(std::size(surnames));
+    for (int i = 0; i < simple && pool.size() < count; ++i)
+        pool << text(surnames[i]);
+    for (int i = 0; i < simple && pool.size() < count; ++i)
+        for (int j = 0; j < simple && pool.size() < count; ++j)
+            if (i != j)
+                pool << text(surnames[i]) + QLatin1Char('-') + text(surnames[j]);
+    return pool;
+}
+
 struct Visit {
     QDate day;
     int minutes;
@@ -165,7 +179,7 @@ struct Visit {
 
 } // namespace
 
-QString fillYears(const QString& firstUserName, int years) {
+QString fillYears(const QString& firstUserName, int years, int surnameCount) {
     QString problem;
     QRandomGenerator random(20240901u + unsigned(years));
     const QDate today = QDate::currentDate();
@@ -219,14 +233,20 @@ QString fillYears(const QString& firstUserName, int years) {
     std::sort(arrivals.begin(), arrivals.end());
 
     std::vector<qint64> patientIds(patientCount);
+    const QStringList sharedSurnames = surnameCount > 0 ? surnamePool(surnameCount) : QStringList();
     {
         Statement patient(QStringLiteral("insert into Patients (Nom, Age, Annee, Sexe, Tel, Adresse, Antecedent_G, "
                                          "Antecedent_L, Autres, \"n°dossier\") values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                           &problem);
         for (int i = 0; i < patientCount && problem.isEmpty(); ++i) {
-            QString surname = text(pick(random, surnames));
-            if (random.bounded(6) == 0)
-                surname += QLatin1Char('-') + text(pick(random, surnames));
+            QString surname;
+            if (!sharedSurnames.isEmpty()) {
+                surname = sharedSurnames.at(random.bounded(int(sharedSurnames.size())));
+            } else {
+                surname = text(pick(random, surnames));
+                if (random.bounded(6) == 0)
+                    surname += QLatin1Char('-') + text(pick(random, surnames));
+            }
             QString first = text(pick(random, firstNames));
             if (random.bounded(8) == 0)
                 first += QLatin1Char('-') + text(pick(random, firstNames));

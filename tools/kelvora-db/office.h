@@ -18,7 +18,8 @@ QString fillDemo(const QString& firstUserName);
 
 // Adds an office that has run for the given number of years: three doctors sharing the acts, two
 // receptionists, about 2,500 patients, 10,000 visits, 25,000 acts and 5,000 appointments a year, the
-// appointments booked up to two months ahead.
-QString fillYears(const QString& firstUserName, int years);
+// appointments booked up to two months ahead. With a number of surnames, the patients share that many
+// surnames between them (families, and the common names of a town) rather than a wide variety.
+QString fillYears(const QString& firstUserName, int years, int surnameCount = 0);
 
 } // namespace office
