@@ -9,7 +9,7 @@
 #include "widgets/delegate.h"
 
 #include "data/listmodel.h"
-#include <QDebug>
+#include "data/trace.h"
 #include <QSignalBlocker>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -87,7 +87,7 @@ void sumFormDialog::laSommeProc() {
     dayModel->setFilter(filter);
     dayModel->select();
     if (dayModel->lastError().isValid())
-        qDebug() << "Query" << dayModel->filter() << dayModel->lastError().text();
+        qCWarning(lcTrace).noquote() << "Query" << sql::withoutValues(dayModel->filter()) << sql::errorText(dayModel->lastError());
 
     // The totals straight from the period's acts, rather than grouped by day and then summed again.
     QSqlQuery sums;

@@ -3,6 +3,7 @@
 
 #include "office.h"
 
+#include "data/password.h"
 #include "data/sql.h"
 
 #include <QDate>
@@ -194,7 +195,7 @@ QString fillYears(const QString& firstUserName, int years) {
             bookers << text(member.name);
             if (text(member.name).compare(firstUserName, Qt::CaseInsensitive) == 0)
                 continue;
-            const qint64 id = user.run({text(member.name), text(member.password), member.role, text(member.doctor),
+            const qint64 id = user.run({text(member.name), password::hashed(text(member.password)), member.role, text(member.doctor),
                                         QStringLiteral("14, avenue de l'Europe - 69003 Lyon"), QString()});
             if (member.role <= 2)
                 doctors.push_back(id);
