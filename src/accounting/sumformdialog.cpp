@@ -87,7 +87,8 @@ void sumFormDialog::laSommeProc() {
     dayModel->setFilter(filter);
     dayModel->select();
     if (dayModel->lastError().isValid())
-        qCWarning(lcTrace).noquote() << "Query" << sql::withoutValues(dayModel->filter()) << sql::errorText(dayModel->lastError());
+        qCWarning(lcTrace).noquote() << "Query" << sql::withoutValues(dayModel->filter())
+                                     << sql::errorText(dayModel->lastError());
 
     // The totals straight from the period's acts, rather than grouped by day and then summed again.
     QSqlQuery sums;

@@ -32,8 +32,7 @@ constexpr int keyringWaitMs = 60000;
 constexpr QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
 // Runs a keyring job to its end; the job deletes itself, even when it answers after the wait.
-template <typename JobType, typename Prepare>
-bool runJob(Prepare prepare, QString* readBack) {
+template <typename JobType, typename Prepare> bool runJob(Prepare prepare, QString* readBack) {
     auto* job = new JobType(QString::fromLatin1(keyringService));
     job->setAutoDelete(true);
     prepare(job);

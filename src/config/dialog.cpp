@@ -4,10 +4,10 @@
 
 #include "app/windowgeometry.h"
 #include "data/tablemodel.h"
+#include "data/trace.h"
 #include "widgets/columntitles.h"
 #include "widgets/passworddelegate.h"
 #include "widgets/savefailure.h"
-#include "data/trace.h"
 
 #include <QEvent>
 #include <QHeaderView>

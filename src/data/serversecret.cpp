@@ -89,17 +89,18 @@ QString withHiddenPassword(const QString& location) {
 }
 
 QString scrubbed(const QString& text) {
-    // USER:PASSWORD@ after the scheme, up to the last '@' before a blank; without any '@' (a half-typed
-    // location), all that follows the colon.
-    static const QRegularExpression userInfo(QStringLiteral("(postgres(?:ql)?:/*[^\\s:@/]*):(?:\\S*@|\\S*)"),
+    // USER:PASSWORD@ after the scheme, up to the next '@' of the line (a password may hold blanks); without
+    // any '@' (a half-typed location), all that follows the colon. A password holding an '@' of its own is
+    // taken out whole as a known secret.
+    static const QRegularExpression userInfo(QStringLiteral("(postgres(?:ql)?:/*[^\\s:@/]*):(?:[^@\\n]*@|\\S*)"),
                                              QRegularExpression::CaseInsensitiveOption);
     QString result;
     qsizetype from = 0;
     QRegularExpressionMatchIterator matches = userInfo.globalMatch(text);
     while (matches.hasNext()) {
         const QRegularExpressionMatch match = matches.next();
-        result += text.mid(from, match.capturedStart() - from) + match.captured(1) + QLatin1Char(':') +
-                  hiddenPassword();
+        result +=
+            text.mid(from, match.capturedStart() - from) + match.captured(1) + QLatin1Char(':') + hiddenPassword();
         if (match.captured().endsWith(QLatin1Char('@')))
             result += QLatin1Char('@');
         from = match.capturedEnd();
@@ -122,11 +123,10 @@ void keepSecret(const QString& password) {
 }
 
 void scrubMessages() {
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
-    previousHandler = qInstallMessageHandler(scrubbingHandler);
+    // Installed again after another handler took its place, it goes on writing through that one.
+    const QtMessageHandler current = qInstallMessageHandler(scrubbingHandler);
+    if (current != scrubbingHandler)
+        previousHandler = current;
 }
 
 } // namespace server

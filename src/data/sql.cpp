@@ -34,8 +34,8 @@ QString withoutValues(const QString& statement) {
                 break;
             }
             result += QLatin1Char('?');
-        } else if (c.isDigit() && (i == 0 || !(statement.at(i - 1).isLetterOrNumber() ||
-                                               statement.at(i - 1) == QLatin1Char('_')))) {
+        } else if (c.isDigit() &&
+                   (i == 0 || !(statement.at(i - 1).isLetterOrNumber() || statement.at(i - 1) == QLatin1Char('_')))) {
             while (i < n && (statement.at(i).isLetterOrNumber() || statement.at(i) == QLatin1Char('.')))
                 ++i;
             result += QLatin1Char('?');

@@ -195,8 +195,9 @@ QString fillYears(const QString& firstUserName, int years) {
             bookers << text(member.name);
             if (text(member.name).compare(firstUserName, Qt::CaseInsensitive) == 0)
                 continue;
-            const qint64 id = user.run({text(member.name), password::hashed(text(member.password)), member.role, text(member.doctor),
-                                        QStringLiteral("14, avenue de l'Europe - 69003 Lyon"), QString()});
+            const qint64 id =
+                user.run({text(member.name), password::hashed(text(member.password)), member.role, text(member.doctor),
+                          QStringLiteral("14, avenue de l'Europe - 69003 Lyon"), QString()});
             if (member.role <= 2)
                 doctors.push_back(id);
         }

@@ -262,13 +262,13 @@ QString fillDemo(const QString& firstUserName) {
         // The first user may already bear a demo user's name: names must stay unique for the login.
         if (QString::fromUtf8(user.name).compare(firstUserName, Qt::CaseInsensitive) == 0)
             continue;
-        writer.run(QStringLiteral("insert into user (Name, Password, Role, DrNom, Adresse, OrdonnancePied) "
-                                  "values (%1, %2, %3, %4, %5, %6)")
-                       .arg(literal(QString::fromUtf8(user.name)),
-                            literal(password::hashed(QString::fromUtf8(user.password))))
-                       .arg(user.role)
-                       .arg(literal(QString::fromUtf8(user.doctor)), literal(*user.doctor ? address : QString()),
-                            literal(*user.doctor ? footer : QString())));
+        writer.run(
+            QStringLiteral("insert into user (Name, Password, Role, DrNom, Adresse, OrdonnancePied) "
+                           "values (%1, %2, %3, %4, %5, %6)")
+                .arg(literal(QString::fromUtf8(user.name)), literal(password::hashed(QString::fromUtf8(user.password))))
+                .arg(user.role)
+                .arg(literal(QString::fromUtf8(user.doctor)), literal(*user.doctor ? address : QString()),
+                     literal(*user.doctor ? footer : QString())));
         if (user.role <= 2)
             doctorIds << writer.lastId;
     }
