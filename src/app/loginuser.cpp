@@ -121,8 +121,8 @@ void LoginUser::on_okPushButton_clicked() {
         const int seconds = int((past.retryAt.remainingTime() + 999) / 1000);
         QMessageBox::warning(nullptr, messageTitle,
                              tr("Trop de mots de passe erronés pour cet utilisateur.\n"
-                                "Nouvel essai possible dans %n seconde(s).",
-                                nullptr, seconds),
+                                "Nouvel essai possible dans %1 s.")
+                                 .arg(seconds),
                              QMessageBox::Ok);
         ui->passwordLineEdit->clear();
         ui->passwordLineEdit->setFocus();
@@ -161,8 +161,8 @@ void LoginUser::refusePassword(qint64 waitMs) {
         const int seconds = int((waitMs + 999) / 1000);
         QMessageBox::warning(nullptr, messageTitle,
                              tr("Mot de passe non valide.\n"
-                                "Trop d'essais pour cet utilisateur : nouvel essai possible dans %n seconde(s).",
-                                nullptr, seconds),
+                                "Trop d'essais pour cet utilisateur : nouvel essai possible dans %1 s.")
+                                 .arg(seconds),
                              QMessageBox::Ok);
     }
     ui->passwordLineEdit->clear();

@@ -219,7 +219,8 @@ private slots:
             auto* names = login.findChild<QComboBox*>("connectionNamesComboBox");
             QCOMPARE(names->count(), 5);
             names->clearEditText();
-            QTest::keyClicks(names->lineEdit(), QString::fromUtf8(user[0]));
+            for (const QChar ch : QString::fromUtf8(user[0]))
+                QTest::sendKeyEvent(QTest::Click, names->lineEdit(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
             QTest::keyClick(names->lineEdit(), Qt::Key_Tab);
             QTest::keyClicks(login.findChild<QLineEdit*>("passwordLineEdit"), QString::fromUtf8(user[1]));
             QTest::keyClick(login.findChild<QLineEdit*>("passwordLineEdit"), Qt::Key_Return);
