@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -187,6 +188,8 @@ private slots:
         dialog.show();
         auto* path = child<QLineEdit>(&dialog, "lineEdit");
         QCOMPARE(path->text(), bare);
+        child<QTabWidget>(&dialog, "tabWidget")->setCurrentIndex(1);
+        testsupport::grabToFile(&dialog, QStringLiteral("loginuser-server-location"));
         logIn(dialog, "personne", "x");
         QCOMPARE(stored(settingskeys::databasePath), bare);
         QCOMPARE(secretstore::read(bare), QStringLiteral("p@ss/w0rd"));
