@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 
 PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6svg6 qt6-svg-dev \
 qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libsqlite3-dev libgl-dev fonts-liberation poppler-utils sqlite3 \
-postgresql libqt6sql6-psql"
+postgresql libqt6sql6-psql libsodium-dev qtkeychain-qt6-dev"
 
 missing=""
 for package in $PACKAGES; do

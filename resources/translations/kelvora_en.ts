@@ -1122,6 +1122,20 @@
 <context>
     <name>LoginUser</name>
     <message>
+        <location filename="../../src/app/loginuser.cpp" line="123"/>
+        <source>Trop de mots de passe erronés pour cet utilisateur.
+Nouvel essai possible dans %1 s.</source>
+        <translation>Too many wrong passwords for this user.
+Next try possible in %1 s.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/loginuser.cpp" line="163"/>
+        <source>Mot de passe non valide.
+Trop d&apos;essais pour cet utilisateur : nouvel essai possible dans %1 s.</source>
+        <translation>Invalid password.
+Too many tries for this user: next try possible in %1 s.</translation>
+    </message>
+    <message>
         <location filename="../../src/app/loginuser.ui" line="14"/>
         <source>Authentification Kelvora</source>
         <translation>Kelvora Login</translation>

@@ -10,7 +10,7 @@
 #include "widgets/delegate.h"
 
 #include "data/listmodel.h"
-#include <QDebug>
+#include "data/trace.h"
 #include <QSignalBlocker>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -102,7 +102,8 @@ void sumFormDialog::laSommeProc() {
     dayModel->setFilter(filter);
     dayModel->select();
     if (dayModel->lastError().isValid())
-        qDebug() << "Query" << dayModel->filter() << dayModel->lastError().text();
+        qCWarning(lcTrace).noquote() << "Query" << sql::withoutValues(dayModel->filter())
+                                     << sql::errorText(dayModel->lastError());
 
     // The totals from the daily sums, each cut to whole amounts as the day list shows it, so that the totals
     // are those of the days listed.

@@ -1,5 +1,6 @@
 #include "app/loginuser.h"
 
+#include "app/secretstore.h"
 #include "app/settingscipher.h"
 #include "app/settingskeys.h"
 #include "app/windowgeometry.h"
@@ -7,11 +8,16 @@
 #include "ui_loginuser.h"
 
 #include "data/listmodel.h"
+#include "data/password.h"
+#include "data/server.h"
+#include "data/serversecret.h"
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
 #include <QSqlRecord>
+
+#include <algorithm>
 
 LoginUser::LoginUser(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::LoginUser>()) {
     ui->setupUi(this);
@@ -26,7 +32,9 @@ LoginUser::LoginUser(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     ui->frame->setEnabled(false);
     if (settings.contains(settingskeys::databasePath)) {
         const QString stored = settings.value(settingskeys::databasePath).toString();
-        ui->lineEdit->setText(QString::fromUtf8(cipher.decryptToBytes(stored)));
+        // A server location is shown without its password.
+        storedLocation = server::withoutPassword(QString::fromUtf8(cipher.decryptToBytes(stored)), &storedPassword);
+        ui->lineEdit->setText(storedLocation);
     }
     if (settings.contains(settingskeys::databaseLocationChoice)) {
         const QString stored = settings.value(settingskeys::databaseLocationChoice).toString();
@@ -55,7 +63,26 @@ LoginUser::~LoginUser() = default;
 void LoginUser::storeLocation() {
     SettingsCipher cipher(settingskeys::cipherKey);
     QSettings settings(settingskeys::organization, settingskeys::application);
-    settings.setValue(settingskeys::databasePath, cipher.encryptToText(ui->lineEdit->text()));
+    QString location = ui->lineEdit->text();
+    QString typedPassword;
+    const QString bare = server::withoutPassword(location, &typedPassword);
+    // The location shown is the stored one, whose password the field left out: that password still holds.
+    const QString password = typedPassword.isEmpty() && bare == storedLocation ? storedPassword : typedPassword;
+    if (server::isLocation(bare) && !password.isEmpty()) {
+        // Only once the password is kept apart does the stored location lose it.
+        setEnabled(false);
+        const bool kept = secretstore::write(bare, password);
+        setEnabled(true);
+        if (kept) {
+            location = bare;
+            storedLocation = bare;
+            storedPassword.clear();
+            ui->lineEdit->setText(bare);
+        } else {
+            location = server::withPassword(bare, password);
+        }
+    }
+    settings.setValue(settingskeys::databasePath, cipher.encryptToText(location));
     const char* choice = ui->radioButton->isChecked() ? settingskeys::thisMachine : settingskeys::otherMachine;
     settings.setValue(settingskeys::databaseLocationChoice, cipher.encryptToText(QString::fromLatin1(choice)));
 }
@@ -79,19 +106,65 @@ void LoginUser::on_okPushButton_clicked() {
         return;
     }
 
-    if (sql::exec(query, statement) && query.next()) {
-        const int passwordColumn = userModel->record().indexOf(QStringLiteral("Password"));
-        const bool matches = query.value(passwordColumn).toString() == ui->passwordLineEdit->text();
-        const int id = query.value(0).toInt();
-        // Done with before any box waits for the user: an open query would hold the database.
-        query.finish();
-        if (matches) {
-            userId = id;
-            accept();
-            return;
-        }
+    if (!sql::exec(query, statement) || !query.next()) {
+        refusePassword(0);
+        return;
     }
-    QMessageBox::warning(nullptr, messageTitle, tr("\nMot de passe n'est pas  valide !  \t\t\n"), QMessageBox::Ok);
+    const int passwordColumn = userModel->record().indexOf(QStringLiteral("Password"));
+    const QString stored = query.value(passwordColumn).toString();
+    const QVariant id = query.value(0);
+    // Done with before any box waits for the user: an open query would hold the database.
+    query.finish();
+
+    const Failures& past = failures.value(id.toInt());
+    if (past.count >= freeAttempts && !past.retryAt.hasExpired()) {
+        const int seconds = int((past.retryAt.remainingTime() + 999) / 1000);
+        QMessageBox::warning(nullptr, messageTitle,
+                             tr("Trop de mots de passe erronés pour cet utilisateur.\n"
+                                "Nouvel essai possible dans %1 s.")
+                                 .arg(seconds),
+                             QMessageBox::Ok);
+        ui->passwordLineEdit->clear();
+        ui->passwordLineEdit->setFocus();
+        return;
+    }
+
+    const QString typed = ui->passwordLineEdit->text();
+    if (!password::matches(stored, typed)) {
+        refusePassword(countFailure(id.toInt()));
+        return;
+    }
+    failures.remove(id.toInt());
+    // An office made by an earlier version holds the password itself: it is kept as a hash from now on.
+    if (!password::isHash(stored))
+        password::rewriteAsHash(id, stored);
+    userId = id.toInt();
+    accept();
+}
+
+qint64 LoginUser::countFailure(int id) {
+    Failures& user = failures[id];
+    ++user.count;
+    if (user.count < freeAttempts)
+        return 0;
+    // Doubles with every further wrong password, up to thirty times the first wait.
+    const int step = std::min(user.count - freeAttempts, 5);
+    const qint64 wait = std::min<qint64>(qint64(retryDelayUnit) << step, qint64(retryDelayUnit) * 30);
+    user.retryAt = QDeadlineTimer(wait);
+    return wait;
+}
+
+void LoginUser::refusePassword(qint64 waitMs) {
+    if (waitMs <= 0) {
+        QMessageBox::warning(nullptr, messageTitle, tr("\nMot de passe n'est pas  valide !  \t\t\n"), QMessageBox::Ok);
+    } else {
+        const int seconds = int((waitMs + 999) / 1000);
+        QMessageBox::warning(nullptr, messageTitle,
+                             tr("Mot de passe non valide.\n"
+                                "Trop d'essais pour cet utilisateur : nouvel essai possible dans %1 s.")
+                                 .arg(seconds),
+                             QMessageBox::Ok);
+    }
     ui->passwordLineEdit->clear();
     ui->passwordLineEdit->setFocus();
 }

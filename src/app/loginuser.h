@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QDialog>
+#include <QHash>
 #include <QSqlQuery>
 #include <QString>
 
@@ -23,6 +25,11 @@ public:
 
     int userId = -1;
 
+    // After this many wrong passwords in a row for one user, that user's next try waits, a little longer
+    // each time; the first wait lasts retryDelayUnit milliseconds (the tests shorten it).
+    static constexpr int freeAttempts = 5;
+    static inline int retryDelayUnit = 1000;
+
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -35,6 +42,18 @@ private slots:
 
 private:
     void storeLocation();
+    // Counts a wrong password for the user; returns the wait before the next try, in milliseconds (0: none).
+    qint64 countFailure(int id);
+    void refusePassword(qint64 waitMs);
+
+    struct Failures {
+        int count = 0;
+        QDeadlineTimer retryAt;
+    };
+    QHash<int, Failures> failures;
+    // The password of the stored server location, which the path field leaves out.
+    QString storedLocation;
+    QString storedPassword;
 
     std::unique_ptr<Ui::LoginUser> ui;
     QString messageTitle;

@@ -1,9 +1,12 @@
 #include "app/startup.h"
 
 #include "app/loginuser.h"
+#include "app/secretstore.h"
 #include "app/settingscipher.h"
 #include "app/settingskeys.h"
 #include "data/database.h"
+#include "data/password.h"
+#include "data/serversecret.h"
 #include "data/sql.h"
 #include "mainwindow/mainwindow.h"
 
@@ -66,6 +69,8 @@ bool openDatabase(const QString& path) {
 }
 
 int run() {
+    // No password of a server location reaches a message, whoever writes it.
+    server::scrubMessages();
     QTranslator translator;
     // Without the translation the interface simply stays in French.
     if (translator.load(QStringLiteral(":kelvora_en")))
@@ -76,10 +81,13 @@ int run() {
     QString path;
     {
         QSettings settings(settingskeys::organization, settingskeys::application);
-        path = databasePath(settings);
+        path = secretstore::connectLocation(settings, databasePath(settings));
     }
 
-    if (!openDatabase(path)) {
+    if (openDatabase(path)) {
+        // An office made by an earlier version holds its users' passwords themselves: from now on, hashes.
+        password::hashPlainPasswords();
+    } else {
         // This box has always been in English, in the French program too.
         QMessageBox::critical(nullptr, QStringLiteral("Cannot open database"),
                               QStringLiteral("Unable to establish a database connection.\nClick Cancel to exit."),

@@ -4,11 +4,11 @@
 
 #include "app/windowgeometry.h"
 #include "data/tablemodel.h"
+#include "data/trace.h"
 #include "widgets/columntitles.h"
 #include "widgets/passworddelegate.h"
 #include "widgets/savefailure.h"
 
-#include <QDebug>
 #include <QEvent>
 #include <QHeaderView>
 #include <QMessageBox>
@@ -59,7 +59,7 @@ TableModel* Dialog::attachTable(QTableView* view, const QString& table, int hidd
     model->setTable(table);
     model->setSort(0, Qt::AscendingOrder);
     if (!model->select())
-        qDebug() << "select" << table << model->lastError().text();
+        qCWarning(lcTrace) << "select" << table << sql::errorText(model->lastError());
     view->setModel(model);
     setColumnTitles(model);
     for (int column = 0; column < hiddenColumns; ++column)
@@ -136,10 +136,10 @@ void Dialog::on_pushButtonNouveau_clicked() {
     // The row added before and still empty is the one to type into; other pending edits are written first.
     if (!isUntouchedNewRow(model, row)) {
         if (model->isDirty() && !model->submitAll())
-            qDebug() << "submitAll" << model->tableName() << model->lastError().text();
+            qCWarning(lcTrace) << "submitAll" << model->tableName() << sql::errorText(model->lastError());
         row = model->rowCount();
         if (!model->insertRow(row)) {
-            qDebug() << "insertRow" << model->tableName() << model->lastError().text();
+            qCWarning(lcTrace) << "insertRow" << model->tableName() << sql::errorText(model->lastError());
             return;
         }
     }
@@ -166,6 +166,6 @@ void Dialog::on_pushButtonSupprimer_clicked() {
     if (answer != QMessageBox::Yes)
         return;
     if (!model->removeRow(row))
-        qDebug() << "removeRow" << model->tableName() << model->lastError().text();
+        qCWarning(lcTrace) << "removeRow" << model->tableName() << sql::errorText(model->lastError());
     model->select();
 }

@@ -7,8 +7,8 @@
 #include "app/windowgeometry.h"
 #include "data/backup.h"
 #include "data/database.h"
+#include "data/trace.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -49,7 +49,7 @@ void DialogBackup::on_pushButtonCopy_clicked() {
     const QString target = subFolder + separator + QStringLiteral("data.mdb");
     // The file the program has open, wherever the login put it, not merely the default location.
     const QString source = QDir::toNativeSeparators(database::openFilePath());
-    qDebug() << "QFile::copy " << source << target;
+    qCDebug(lcTrace) << "QFile::copy " << source << target;
 
     QString problem;
     if (!QFileInfo(subFolder).isDir() && !QDir().mkdir(subFolder))
@@ -62,7 +62,7 @@ void DialogBackup::on_pushButtonCopy_clicked() {
                         tr(" La sauvegarde a été complétée avec succès."), QMessageBox::Ok);
         box.exec();
     } else {
-        qDebug().noquote() << "Backup failed:" << problem;
+        qCWarning(lcTrace).noquote() << "Backup failed:" << problem;
         QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
                         QStringLiteral(" Un problème a été rencontré lors de la sauvegarde de la base de données "),
                         QMessageBox::Ok);

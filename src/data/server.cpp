@@ -1,6 +1,7 @@
 #include "data/server.h"
 
 #include "data/serverdriver.h"
+#include "data/serversecret.h"
 
 #include <QFile>
 #include <QLoggingCategory>
@@ -142,7 +143,7 @@ QSqlDatabase addConnection(const QString& connectionName, const QString& locatio
     QSqlDatabase db = QSqlDatabase::addDatabase(new Driver, connectionName);
     Location parts;
     if (!parseLocation(location, &parts)) {
-        qCWarning(lcServer).noquote() << "Not a server location:" << location;
+        qCWarning(lcServer).noquote() << "Not a server location:" << scrubbed(location);
         return db;
     }
     db.setDatabaseName(parts.database);
@@ -152,7 +153,7 @@ QSqlDatabase addConnection(const QString& connectionName, const QString& locatio
     db.setPort(parts.port);
     db.setConnectOptions(QString::fromLatin1(connectOptions));
     if (!db.open())
-        qCWarning(lcServer).noquote() << "Cannot open the database on the server:" << db.lastError().text();
+        qCWarning(lcServer).noquote() << "Cannot open the database on the server:" << scrubbed(db.lastError().text());
     return db;
 }
 

@@ -3,7 +3,9 @@
 #include <QLoggingCategory>
 #include <QSqlError>
 
-Q_LOGGING_CATEGORY(lcSql, "kelvora.sql")
+// Statements carry what users typed (names, medical history): they are written only when a developer turns
+// the category on (QT_LOGGING_RULES="kelvora.sql.debug=true").
+Q_LOGGING_CATEGORY(lcSql, "kelvora.sql", QtInfoMsg)
 
 namespace sql {
 
@@ -22,6 +24,53 @@ static QVariant bindable(const QVariant& value) {
     return text.contains(QChar(0)) ? QVariant(text.remove(QChar(0))) : value;
 }
 
+QString withoutValues(const QString& statement) {
+    QString result;
+    result.reserve(statement.size());
+    const int n = int(statement.size());
+    for (int i = 0; i < n;) {
+        const QChar c = statement.at(i);
+        if (c == QLatin1Char('\'')) {
+            // A quoted text, its doubled quotes included.
+            for (++i; i < n; ++i) {
+                if (statement.at(i) != QLatin1Char('\''))
+                    continue;
+                if (i + 1 < n && statement.at(i + 1) == QLatin1Char('\'')) {
+                    ++i;
+                    continue;
+                }
+                ++i;
+                break;
+            }
+            result += QLatin1Char('?');
+        } else if (c.isDigit() &&
+                   (i == 0 || !(statement.at(i - 1).isLetterOrNumber() || statement.at(i - 1) == QLatin1Char('_')))) {
+            while (i < n && (statement.at(i).isLetterOrNumber() || statement.at(i) == QLatin1Char('.')))
+                ++i;
+            result += QLatin1Char('?');
+        } else if (c == QLatin1Char('"') || c == QLatin1Char('[')) {
+            // A name is no value: kept as it stands.
+            const QChar close = c == QLatin1Char('[') ? QLatin1Char(']') : c;
+            const int end = int(statement.indexOf(close, i + 1));
+            const int stop = end < 0 ? n : end + 1;
+            result += statement.mid(i, stop - i);
+            i = stop;
+        } else {
+            result += c;
+            ++i;
+        }
+    }
+    return result;
+}
+
+QString errorText(const QSqlError& error) {
+    // The server adds lines that quote the values of the row (DETAIL: Key (Nom)=(...)): only the first says
+    // what failed.
+    const QString database = error.databaseText().section(QLatin1Char('\n'), 0, 0).trimmed();
+    const QString driver = error.driverText().section(QLatin1Char('\n'), 0, 0).trimmed();
+    return database.isEmpty() ? driver : driver.isEmpty() ? database : database + QLatin1Char(' ') + driver;
+}
+
 QString adapted(const QString& statement) {
     QString result = statement;
     result.replace(QLatin1String("]!["), QLatin1String("].["));
@@ -31,8 +80,11 @@ QString adapted(const QString& statement) {
 static void report(const QSqlQuery& query, const QString& statement, bool ok) {
     if (ok)
         qCDebug(lcSql).noquote() << statement;
-    else
+    else if (lcSql().isDebugEnabled())
         qCWarning(lcSql).noquote() << statement << "->" << query.lastError().text();
+    else
+        qCWarning(lcSql).noquote() << "Statement failed:" << withoutValues(statement) << "->"
+                                   << errorText(query.lastError());
 }
 
 bool exec(QSqlQuery& query, const QString& statement) {

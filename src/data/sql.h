@@ -7,7 +7,8 @@
 #include <QVariantList>
 
 // The one way the program runs its own SQL text. Every statement goes through exec(), which adapts it to the
-// engine, writes it with the database's error to the debug output and says whether it worked.
+// engine, says whether it worked and reports a failure without the values in it; the statements themselves
+// are written to the debug output only when the category kelvora.sql is on.
 namespace sql {
 
 // A typed text made safe for a single-quoted SQL literal: each single quote is doubled, NUL characters go.
@@ -15,6 +16,13 @@ QString quoted(const QString& text);
 
 // The statement as the engine understands it: the [Table]![Column] form becomes [Table].[Column].
 QString adapted(const QString& statement);
+
+// The statement with every literal value (quoted text, number) shown as "?": what a failure may print
+// without giving away what the user typed.
+QString withoutValues(const QString& statement);
+
+// What the engine said of a failure, without the lines that quote the row's values.
+QString errorText(const QSqlError& error);
 
 // Runs the statement on the query's connection; the query keeps the result for reading.
 bool exec(QSqlQuery& query, const QString& statement);

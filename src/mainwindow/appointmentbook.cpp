@@ -18,8 +18,8 @@
 #include "widgets/savefailure.h"
 
 #include "data/listmodel.h"
+#include "data/trace.h"
 #include <QDate>
-#include <QDebug>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPrinter>
@@ -87,7 +87,7 @@ void MainWindow::refreshAppointments() {
             filter = candidates + QStringLiteral(" and (") + filter + QLatin1Char(')');
     }
     rendezvousModel->setFilter(filter);
-    qDebug() << filter;
+    qCDebug(lcTrace) << filter;
     rendezvousModel->select();
     QTableView* view = ui->tousRendezvousTableView;
     view->horizontalHeader()->setStretchLastSection(true);
@@ -120,7 +120,7 @@ void MainWindow::on_btnRefresh_clicked() {
 }
 
 void MainWindow::on_tableViewTousRDV_SelectionChanged(const QModelIndex& current, const QModelIndex&) {
-    qDebug() << current.data().toString();
+    qCDebug(lcTrace) << current.data().toString();
     if (!current.isValid()) {
         selectedAppointment = -1;
         return;
@@ -172,7 +172,7 @@ void MainWindow::on_tousRendezvousTableView_activated(const QModelIndex& index) 
     if (!index.isValid())
         return;
     const int patient = rendezvousModel->record(index.row()).value(QStringLiteral("Num")).toInt();
-    qDebug() << patient;
+    qCDebug(lcTrace) << patient;
     setCurrentPatient(patient);
     ui->lineEditFiltreVisite->setFocus();
     ui->actionVisite->trigger();

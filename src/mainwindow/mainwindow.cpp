@@ -16,8 +16,8 @@
 #include "widgets/look.h"
 
 #include "data/listmodel.h"
+#include "data/trace.h"
 #include <QCloseEvent>
-#include <QDebug>
 #include <QDesktopServices>
 #include <QFile>
 #include <QMessageBox>
@@ -59,7 +59,7 @@ MainWindow::MainWindow(int user, QSqlDatabase connection, QWidget* parent)
     makeButtonsCompact();
     setupVisitModels();
     role = Role(userRow.value(QStringLiteral("Role")).toInt());
-    qDebug() << "Role " << role.value();
+    qCDebug(lcTrace) << "Role " << role.value();
     applyRole();
     updateAges();
     connectActions();
@@ -147,7 +147,7 @@ void MainWindow::connectActions() {
 
 void MainWindow::showNewestPatient() {
     const int newest = newestPatientNum();
-    qDebug() << "numPatient" << newest;
+    qCDebug(lcTrace) << "numPatient" << newest;
     setCurrentPatient(newest);
 }
 
@@ -239,7 +239,7 @@ void MainWindow::selectTousRendez_vousTab() {
 }
 
 void MainWindow::updateToolBar(int index) {
-    qDebug() << "updateToolBar(int index) " << index;
+    qCDebug(lcTrace) << "updateToolBar(int index) " << index;
     switch (index) {
     case 0:
         ui->actionVisite->setChecked(true);

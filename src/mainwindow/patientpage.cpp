@@ -14,8 +14,8 @@
 #include "widgets/columnfit.h"
 
 #include "data/listmodel.h"
+#include "data/trace.h"
 #include <QDate>
-#include <QDebug>
 #include <QKeySequence>
 #include <QSqlError>
 
@@ -27,9 +27,9 @@ void MainWindow::setCurrentPatient(int patientNum) {
     numPatient = patientNum;
     if (patientNum == 0) {
         numPatient = newestPatientNum();
-        qDebug() << "numPatient = " << numPatient;
+        qCDebug(lcTrace) << "numPatient = " << numPatient;
     } else {
-        qDebug() << "numPatient " << patientNum;
+        qCDebug(lcTrace) << "numPatient " << patientNum;
     }
     remplirForm();
     patientFilter = QStringLiteral(" PatientNum = ") + QString::number(numPatient);
@@ -47,7 +47,7 @@ void MainWindow::remplirForm() {
     // The query is done with once its row is read: an open one would hold the database for as long as the
     // patient stays on show, and no other workstation could write.
     queryPatient.finish();
-    qDebug() << patientName;
+    qCDebug(lcTrace) << patientName;
     showPatientName();
 }
 
@@ -76,12 +76,12 @@ void MainWindow::on_pushButtonNewPatient_clicked() {
         form.exec();
     }
     const int newest = newestPatientNum();
-    qDebug() << "numPatient" << newest;
+    qCDebug(lcTrace) << "numPatient" << newest;
     setCurrentPatient(newest);
 }
 
 void MainWindow::on_commandLinkButton_clicked() {
-    qDebug() << "F4";
+    qCDebug(lcTrace) << "F4";
     bool accepted = false;
     {
         DialogAddUpdatePatient form(numPatient, userId, role.name());

@@ -19,7 +19,7 @@
 #include "widgets/savefailure.h"
 
 #include "data/listmodel.h"
-#include <QDebug>
+#include "data/trace.h"
 #include <QHeaderView>
 #include <QLocale>
 #include <QSqlError>
@@ -95,7 +95,7 @@ void MainWindow::refreshVisitList(const QString& searchText) {
                             QStringLiteral("%' or  TypeProthese like '%") + text + QStringLiteral("%' )and ") +
                             patientFilter + QStringLiteral(" and Type like '%") + sql::quoted(visitType) +
                             QStringLiteral("%' "));
-    qDebug() << "filtre visite = " << visitesModel->filter();
+    qCDebug(lcTrace) << "filtre visite = " << visitesModel->filter();
     visitesModel->select();
     columnfit::fitOnce(ui->tableViewVisite);
     selectFirstVisitQuietly();
@@ -136,7 +136,7 @@ void MainWindow::on_lineEditFiltreVisite_returnPressed() {
 void MainWindow::on_tableViewVisite_SelectionChanged(const QModelIndex& current, const QModelIndex&) {
     if (!panelFollowsSelection)
         return;
-    qDebug() << current.data().toString();
+    qCDebug(lcTrace) << current.data().toString();
     showVisitOfRow(current.isValid() ? current.row() : -1);
 }
 
@@ -227,7 +227,7 @@ void MainWindow::filterAllVisits(const QString& searchText, const QString& openi
     // The search index narrows twenty years of visits to a few candidates, on which the like filter decides.
     const QString candidates = search::visitCandidates(searchText);
     soinsProtheseModel->setFilter(candidates.isEmpty() ? filter : candidates + QStringLiteral(" and ") + filter);
-    qDebug() << filter;
+    qCDebug(lcTrace) << filter;
     soinsProtheseModel->select();
     if (columnfit::fitOnce(ui->parVisiteTableView))
         ui->parVisiteTableView->setColumnWidth(listcolumns::of(soinsProtheseModel, "Reste"), 150);
@@ -260,7 +260,7 @@ void MainWindow::on_parVisiteTableView_activated(const QModelIndex& index) {
     if (!index.isValid())
         return;
     const int patient = soinsProtheseModel->record(index.row()).value(QStringLiteral("Num")).toInt();
-    qDebug() << patient;
+    qCDebug(lcTrace) << patient;
     setCurrentPatient(patient);
     ui->lineEditFiltreVisite->setFocus();
     ui->actionVisite->trigger();

@@ -12,7 +12,7 @@
 #include "widgets/savefailure.h"
 
 #include "data/listmodel.h"
-#include <QDebug>
+#include "data/trace.h"
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMessageBox>
@@ -100,8 +100,8 @@ void DialogFindPatient::on_patientlineEdit_textChanged(const QString& text) {
     const QString columnGroups = "( " + groups.join(QStringLiteral(" ) or ( ")) + " ) ";
     const QString filter = candidates.isEmpty() ? "  num like '%%' and " + columnGroups
                                                 : "  " + candidates + " and ( " + columnGroups + ") ";
-    qDebug() << "words" << words;
-    qDebug() << "filter" << filter;
+    qCDebug(lcTrace) << "words" << words;
+    qCDebug(lcTrace) << "filter" << filter;
     patientsModel->setFilter(filter);
     patientsModel->select();
     columnfit::fitOnce(ui->tableViewPatient);

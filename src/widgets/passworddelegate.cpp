@@ -1,5 +1,7 @@
 #include "widgets/passworddelegate.h"
 
+#include "data/password.h"
+
 #include <QLineEdit>
 
 namespace {
@@ -24,6 +26,8 @@ void PasswordDelegate::setEditorData(QWidget* editor, const QModelIndex&) const 
 
 void PasswordDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
     const QString typed = static_cast<QLineEdit*>(editor)->text();
-    if (!typed.isEmpty())
-        model->setData(index, typed);
+    // Only the hash is written: the users table never holds a password itself.
+    const QString hash = typed.isEmpty() ? QString() : password::hashed(typed);
+    if (!hash.isEmpty())
+        model->setData(index, hash);
 }

@@ -1,7 +1,7 @@
 #include "widgets/wordlist.h"
+#include "data/trace.h"
 
 #include <QApplication>
-#include <QDebug>
 #include <QFile>
 #include <QSet>
 #include <QStringDecoder>
@@ -47,7 +47,7 @@ QStringListModel* loadWordList(QWidget* owner, const QString& path, QObject* par
     // A file holding NUL bytes is no word list (an image or a database picked by mistake): offering its
     // pieces as completions would only put garbage into the patient's record.
     if (bytes.contains('\0')) {
-        qDebug() << "loadWordList: not a text file" << path;
+        qCDebug(lcTrace) << "loadWordList: not a text file" << path;
     } else {
         QStringList lines = decode(bytes).split(QLatin1Char('\n'));
         if (!lines.isEmpty() && lines.constLast().isEmpty())

@@ -2,6 +2,7 @@
 
 #include "app/loginuser.h"
 #include "data/database.h"
+#include "data/password.h"
 #include "data/sql.h"
 
 #include <QComboBox>
@@ -97,8 +98,11 @@ private slots:
     void referenceListsAndFirstUser() {
         const QString path = dir.filePath("lists.mdb");
         QCOMPARE(run({"create", path, "--user", "Dr O'Brien", "--password", "l'été"}).status, 0);
-        QCOMPARE(rows(path, "select Name, Password, Role from user"),
-                 QStringList({"Name\tPassword\tRole", "Dr O'Brien\tl'été\t1"}));
+        QCOMPARE(rows(path, "select Name, Role from user"), QStringList({"Name\tRole", "Dr O'Brien\t1"}));
+        const QString stored = rows(path, "select Password from user").value(1);
+        QVERIFY(password::isHash(stored));
+        QVERIFY(password::matches(stored, QStringLiteral("l'été")));
+        QVERIFY(!password::matches(stored, QStringLiteral("l'ete")));
         const struct {
             const char* table;
             int size;
@@ -121,7 +125,8 @@ private slots:
         // The default first user.
         const QString plain = dir.filePath("plain.mdb");
         QCOMPARE(run({"create", plain}).status, 0);
-        QCOMPARE(rows(plain, "select Name, Password, Role from user").value(1), QStringLiteral("admin\tadmin\t1"));
+        QCOMPARE(rows(plain, "select Name, Role from user").value(1), QStringLiteral("admin\t1"));
+        QVERIFY(password::matches(rows(plain, "select Password from user").value(1), QStringLiteral("admin")));
     }
 
     void statements() {
@@ -201,18 +206,27 @@ private slots:
                            .arg(today)),
                  0);
 
-        // A demo user logs in through the login dialog.
-        {
+        // No demo password is kept as it is typed, and every demo user logs in by keyboard.
+        QCOMPARE(count("select count(*) from user where Password not like '$argon2id$%'"), 0);
+        const char* const demoUsers[][2] = {{"admin", "admin"},
+                                            {"Dr Benali", "benali"},
+                                            {"Dr Lefèvre", "lefevre"},
+                                            {"Sophie", "sophie"},
+                                            {"Léa", "lea"}};
+        for (const auto& user : demoUsers) {
             LoginUser login;
             login.show();
             auto* names = login.findChild<QComboBox*>("connectionNamesComboBox");
             QCOMPARE(names->count(), 5);
             names->clearEditText();
-            QTest::keyClicks(names->lineEdit(), "Sophie");
-            QTest::keyClicks(login.findChild<QLineEdit*>("passwordLineEdit"), "sophie");
-            QTest::mouseClick(login.findChild<QPushButton*>("okPushButton"), Qt::LeftButton);
-            QCOMPARE(login.result(), int(QDialog::Accepted));
-            QCOMPARE(login.userId, count("select id from user where Name = 'Sophie' and Role = 3"));
+            for (const QChar ch : QString::fromUtf8(user[0]))
+                QTest::sendKeyEvent(QTest::Click, names->lineEdit(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
+            QTest::keyClick(names->lineEdit(), Qt::Key_Tab);
+            QTest::keyClicks(login.findChild<QLineEdit*>("passwordLineEdit"), QString::fromUtf8(user[1]));
+            QTest::keyClick(login.findChild<QLineEdit*>("passwordLineEdit"), Qt::Key_Return);
+            QVERIFY2(login.result() == QDialog::Accepted, user[0]);
+            QCOMPARE(login.userId, count(QStringLiteral("select id from user where Name = '%1'")
+                                             .arg(sql::quoted(QString::fromUtf8(user[0])))));
         }
         database::closeDefaultConnection();
     }

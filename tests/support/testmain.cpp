@@ -35,6 +35,8 @@ int main(int argc, char** argv) {
     // Never the user's own settings: a fresh folder for every run, whatever the caller set.
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    // Nor the user's keyring: server passwords go to the owner-only file of that folder.
+    qputenv("KELVORA_NO_KEYRING", "1");
 
     QApplication app(argc, argv);
 

@@ -3,6 +3,7 @@
 
 #include "office.h"
 
+#include "data/password.h"
 #include "data/sql.h"
 
 #include <QDate>
@@ -214,8 +215,9 @@ QString fillYears(const QString& firstUserName, int years, int surnameCount) {
             bookers << text(member.name);
             if (text(member.name).compare(firstUserName, Qt::CaseInsensitive) == 0)
                 continue;
-            const qint64 id = user.run({text(member.name), text(member.password), member.role, text(member.doctor),
-                                        QStringLiteral("14, avenue de l'Europe - 69003 Lyon"), QString()});
+            const qint64 id =
+                user.run({text(member.name), password::hashed(text(member.password)), member.role, text(member.doctor),
+                          QStringLiteral("14, avenue de l'Europe - 69003 Lyon"), QString()});
             if (text(member.name) == standIn)
                 standInDoctor = id;
             else if (member.role <= 2 && text(member.name) != manager)

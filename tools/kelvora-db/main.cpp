@@ -11,6 +11,7 @@
 #include "data/officecopy.h"
 #include "data/schema.h"
 #include "data/server.h"
+#include "data/serversecret.h"
 #include "data/sql.h"
 
 #include <QCoreApplication>
@@ -51,7 +52,7 @@ int usage() {
 }
 
 int fail(const QString& message) {
-    err() << "kelvora-db: " << message << "\n";
+    err() << "kelvora-db: " << server::scrubbed(message) << "\n";
     err().flush();
     return 1;
 }
@@ -157,7 +158,7 @@ int create(const QStringList& arguments) {
             QFile::remove(path); // a half-filled new file is of no use to anyone
         return fail(problem);
     }
-    out() << "Created " << path << (demo ? " with the demo office" : "");
+    out() << "Created " << server::withoutPassword(path) << (demo ? " with the demo office" : "");
     if (years > 0)
         out() << " of " << years << (years == 1 ? " year" : " years");
     out() << "\n";
@@ -216,7 +217,7 @@ int copy(const QStringList& arguments) {
     database::closeDefaultConnection();
     if (!problem.isEmpty())
         return fail(problem);
-    out() << "Copied " << from << " to " << to << "\n";
+    out() << "Copied " << server::withoutPassword(from) << " to " << server::withoutPassword(to) << "\n";
     return 0;
 }
 
@@ -228,6 +229,13 @@ int main(int argc, char** argv) {
     QLoggingCategory::setFilterRules(QStringLiteral("kelvora.sql.debug=false"));
 
     QStringList arguments = app.arguments().mid(1);
+    // The password of a location given on the command line appears in no message, ours or the toolkit's.
+    server::scrubMessages();
+    for (const QString& argument : std::as_const(arguments)) {
+        QString password;
+        server::withoutPassword(argument, &password);
+        server::keepSecret(password);
+    }
     if (arguments.isEmpty())
         return usage();
     const QString command = arguments.takeFirst();

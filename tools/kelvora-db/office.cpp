@@ -1,5 +1,6 @@
 #include "office.h"
 
+#include "data/password.h"
 #include "data/sql.h"
 
 #include <QDate>
@@ -225,11 +226,11 @@ QString fillReferenceLists() {
     return writer.problem;
 }
 
-QString addFirstUser(const QString& name, const QString& password) {
+QString addFirstUser(const QString& name, const QString& plainPassword) {
     Writer writer;
     writer.run(QStringLiteral("insert into user (Name, Password, Role, DrNom, Adresse, OrdonnancePied) "
                               "values (%1, %2, 1, %3, '', '')")
-                   .arg(literal(name), literal(password), literal(name)));
+                   .arg(literal(name), literal(password::hashed(plainPassword)), literal(name)));
     return writer.problem;
 }
 
@@ -261,12 +262,13 @@ QString fillDemo(const QString& firstUserName) {
         // The first user may already bear a demo user's name: names must stay unique for the login.
         if (QString::fromUtf8(user.name).compare(firstUserName, Qt::CaseInsensitive) == 0)
             continue;
-        writer.run(QStringLiteral("insert into user (Name, Password, Role, DrNom, Adresse, OrdonnancePied) "
-                                  "values (%1, %2, %3, %4, %5, %6)")
-                       .arg(literal(QString::fromUtf8(user.name)), literal(QString::fromUtf8(user.password)))
-                       .arg(user.role)
-                       .arg(literal(QString::fromUtf8(user.doctor)), literal(*user.doctor ? address : QString()),
-                            literal(*user.doctor ? footer : QString())));
+        writer.run(
+            QStringLiteral("insert into user (Name, Password, Role, DrNom, Adresse, OrdonnancePied) "
+                           "values (%1, %2, %3, %4, %5, %6)")
+                .arg(literal(QString::fromUtf8(user.name)), literal(password::hashed(QString::fromUtf8(user.password))))
+                .arg(user.role)
+                .arg(literal(QString::fromUtf8(user.doctor)), literal(*user.doctor ? address : QString()),
+                     literal(*user.doctor ? footer : QString())));
         if (user.role <= 2)
             doctorIds << writer.lastId;
     }
