@@ -10,9 +10,11 @@
 #include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/deletionquestion.h"
+#include "widgets/listcells.h"
 #include "widgets/look.h"
 #include "widgets/patientheader.h"
 #include "widgets/savefailure.h"
+#include "widgets/shownlanguage.h"
 
 #include "data/listmodel.h"
 #include <QCloseEvent>
@@ -29,7 +31,7 @@
 
 namespace {
 const QSize radioSize(200, 200);
-const int minimumDateWidth = 40;
+const int minimumActWidth = 60;
 } // namespace
 
 DialogVisite::DialogVisite(int user, int patient, int visitNumber, QWidget* parent)
@@ -102,9 +104,8 @@ void DialogVisite::showVisit() {
     QSqlQuery visit;
     if (sql::exec(visit, QStringLiteral("select * from Visites where VisiteNum = ") + QString::number(m_v_id)) &&
         visit.next()) {
-        ui->dateLabel->setText(
-            QLocale(QLocale::French, QLocale::France)
-                .toString(visit.value(QStringLiteral("VDate")).toDateTime(), QStringLiteral("dddd dd-MM-yyyy  HH:mm")));
+        ui->dateLabel->setText(shownlanguage::locale().toString(visit.value(QStringLiteral("VDate")).toDateTime(),
+                                                                QStringLiteral("dddd dd-MM-yyyy  HH:mm")));
         ui->motifLabel->setText(visit.value(QStringLiteral("Motif")).toString());
         ui->diagnostiqueLabel->setText(visit.value(QStringLiteral("Diagnostique")).toString());
         ui->typeProtheseLabel->setText(visit.value(QStringLiteral("TypeProthese")).toString());
@@ -135,12 +136,8 @@ void DialogVisite::setUpTable() {
     const int dateColumn = model->fieldIndex(QStringLiteral("VDate"));
     ui->tableViewTraitement->setItemDelegateForColumn(
         dateColumn, new DateFormatDelegate(QString::fromLatin1(look::dateTimeFormat), dateColumn, model));
-    ui->tableViewTraitement->resizeColumnsToContents();
-    dateWidth = ui->tableViewTraitement->columnWidth(dateColumn);
-    actAndAmountsWidth = 0;
-    for (const char* column : {"Acte", "Frais", "Payement"})
-        actAndAmountsWidth += ui->tableViewTraitement->columnWidth(model->fieldIndex(QLatin1String(column)));
-    fitDateColumn();
+    listcells::apply(ui->tableViewTraitement);
+    fitColumns();
     ui->tableViewTraitement->horizontalHeader()->setStretchLastSection(true);
     for (const char* column : {"visite_id", "id", "medcin_id", "Radio"})
         ui->tableViewTraitement->hideColumn(model->fieldIndex(QLatin1String(column)));
@@ -192,13 +189,37 @@ QSize DialogVisite::radioIconSize() const {
     return ui->pushBtnRadion->size().boundedTo(radioSize);
 }
 
-// In a narrow panel the long date gives way, so that the act and its amounts stay in sight.
+// The columns fitted to their contents, then to the panel's width.
+void DialogVisite::fitColumns() {
+    QTableView* table = ui->tableViewTraitement;
+    table->resizeColumnsToContents();
+    const int dateColumn = model->fieldIndex(QStringLiteral("VDate"));
+    dateWidth = table->columnWidth(dateColumn);
+    shortDateWidth = 0;
+    if (auto* dates = qobject_cast<DateFormatDelegate*>(table->itemDelegateForColumn(dateColumn))) {
+        QStyleOptionViewItem option;
+        option.initFrom(table);
+        option.widget = table;
+        for (int row = 0; row < qMin(model->rowCount(), look::measuredRows); ++row)
+            shortDateWidth = qMax(shortDateWidth, dates->shortWidth(option, model->index(row, dateColumn)));
+    }
+    actWidth = table->columnWidth(model->fieldIndex(QStringLiteral("Acte")));
+    amountsWidth = 0;
+    for (const char* column : {"Frais", "Payement"})
+        amountsWidth += table->columnWidth(model->fieldIndex(QLatin1String(column)));
+    fitDateColumn();
+}
+
+// In a narrow panel the long date gives way to its short form ("mer. 09-12-2026 10:30"), and then the act's
+// name gives way: the date and the amounts are always read whole.
 void DialogVisite::fitDateColumn() {
     QTableView* table = ui->tableViewTraitement;
     if (!model || dateWidth == 0)
         return;
-    const int room = table->viewport()->width() - actAndAmountsWidth;
-    table->setColumnWidth(model->fieldIndex(QStringLiteral("VDate")), qBound(minimumDateWidth, room, dateWidth));
+    const int room = table->viewport()->width() - amountsWidth;
+    const int date = qBound(qMin(shortDateWidth, dateWidth), room - actWidth, dateWidth);
+    table->setColumnWidth(model->fieldIndex(QStringLiteral("VDate")), date);
+    table->setColumnWidth(model->fieldIndex(QStringLiteral("Acte")), qBound(minimumActWidth, room - date, actWidth));
 }
 
 bool DialogVisite::eventFilter(QObject* watched, QEvent* event) {
@@ -244,7 +265,7 @@ void DialogVisite::on_lineEditFiltreVisite_textChanged(const QString& text) {
                      QStringLiteral("%'  or Médecin_Traitant like '%") + t + QStringLiteral("%'  )and  ") +
                      visitFilter);
     model->select();
-    ui->tableViewTraitement->resizeColumnsToContents();
+    fitColumns();
 }
 
 void DialogVisite::on_lineEditFiltreVisite_returnPressed() {
@@ -256,7 +277,7 @@ void DialogVisite::on_btnNewTraitement_clicked() {
     DialogTraitement dialog(userId, patientNum, m_v_id, 0);
     if (dialog.exec() == QDialog::Accepted) {
         model->select();
-        ui->tableViewTraitement->resizeColumnsToContents();
+        fitColumns();
         emit refreshVisit();
     }
     ui->lineEditFiltreVisite->setFocus();
@@ -269,7 +290,7 @@ void DialogVisite::on_btnModifierTraitement_clicked() {
         DialogTraitement dialog(userId, patientNum, m_v_id, id);
         if (dialog.exec() == QDialog::Accepted) {
             model->select();
-            ui->tableViewTraitement->resizeColumnsToContents();
+            fitColumns();
         }
     }
     ui->lineEditFiltreVisite->setFocus();
@@ -283,7 +304,7 @@ void DialogVisite::on_tableViewTraitement_activated(const QModelIndex& index) {
     DialogTraitement dialog(userId, patientNum, m_v_id, id);
     if (dialog.exec() == QDialog::Accepted) {
         model->select();
-        ui->tableViewTraitement->resizeColumnsToContents();
+        fitColumns();
         emit refreshVisit();
         model->select();
         ui->tableViewTraitement->selectRow(row);
@@ -297,9 +318,8 @@ void DialogVisite::on_btnSuppTraitement_clicked() {
         return;
     const QSqlRecord record = model->record(current.row());
     const QString id = record.value(QStringLiteral("id")).toString();
-    const QString dateText =
-        QLocale(QLocale::French, QLocale::France)
-            .toString(record.value(QStringLiteral("VDate")).toDateTime().date(), QStringLiteral("dddd dd-MM-yyyy"));
+    const QString dateText = shownlanguage::locale().toString(record.value(QStringLiteral("VDate")).toDateTime().date(),
+                                                              QStringLiteral("dddd dd-MM-yyyy"));
     if (confirmDeletion(this, tr("<br>Acte N° ") + id + tr("<br>Date  ") + dateText)) {
         QSqlQuery count;
         count.setForwardOnly(true);
