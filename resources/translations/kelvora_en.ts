@@ -184,7 +184,7 @@
     <message>
         <location filename="../../src/widgets/columntitles.cpp" line="60"/>
         <source>Médicament</source>
-        <translation>Medicament</translation>
+        <translation>Medicines</translation>
     </message>
     <message>
         <location filename="../../src/widgets/columntitles.cpp" line="61"/>
@@ -260,13 +260,12 @@
     <message>
         <location filename="../../src/config/dialog.ui" line="43"/>
         <source>Actes       </source>
-        <translation>Treatments
-</translation>
+        <translation>Acts</translation>
     </message>
     <message>
         <location filename="../../src/config/dialog.ui" line="53"/>
         <source>Motif         </source>
-        <translation>Motif</translation>
+        <translation>Reasons</translation>
     </message>
     <message>
         <location filename="../../src/config/dialog.ui" line="63"/>
@@ -281,7 +280,7 @@
     <message>
         <location filename="../../src/config/dialog.ui" line="83"/>
         <source>Médicament</source>
-        <translation>Medicament</translation>
+        <translation>Medicines</translation>
     </message>
     <message>
         <location filename="../../src/config/dialog.ui" line="93"/>
@@ -524,22 +523,22 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="100"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="104"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="104"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="108"/>
         <source>Nouveau Visite </source>
         <translation>New Visit </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="104"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="108"/>
         <source>Visite N° </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="181"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="185"/>
         <source>Un autre poste a supprimé cette visite : elle ne peut plus être enregistrée.</source>
         <translation>Another workstation deleted this visit: it can no longer be saved.</translation>
     </message>
@@ -680,37 +679,42 @@
         <translation>Treatment :     </translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.ui" line="128"/>
+        <location filename="../../src/appointments/dialogpatientrv.ui" line="97"/>
+        <source>Médecin :</source>
+        <translation>Doctor:</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogpatientrv.ui" line="139"/>
         <source>Détails       </source>
         <translation>Details</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.ui" line="172"/>
+        <location filename="../../src/appointments/dialogpatientrv.ui" line="183"/>
         <source>&amp;Valider</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.ui" line="192"/>
+        <location filename="../../src/appointments/dialogpatientrv.ui" line="203"/>
         <source>&amp;Fermer  </source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="122"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="163"/>
         <source>Nouveau Rendez-vous </source>
         <translation>New appointment</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="122"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="163"/>
         <source>Rendez-vous N° </source>
         <translation>Appointment No. </translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="144"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="185"/>
         <source> rendez-vous</source>
         <translation> appointment(s)</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="179"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="219"/>
         <source>Un autre poste a supprimé ce rendez-vous : il ne peut plus être enregistré.</source>
         <translation>Another workstation deleted this appointment: it can no longer be saved.</translation>
     </message>
@@ -788,12 +792,12 @@
         <translation>Del</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogrendezvous.cpp" line="63"/>
+        <location filename="../../src/appointments/dialogrendezvous.cpp" line="65"/>
         <source>Rendez-vous pour : </source>
         <translation>Appointments for : </translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogrendezvous.cpp" line="62"/>
+        <location filename="../../src/appointments/dialogrendezvous.cpp" line="64"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
@@ -887,37 +891,37 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="200"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="204"/>
         <source>Visite N </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="200"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="204"/>
         <source> /  Traitement N </source>
         <translation> /  Treatment No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="203"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="207"/>
         <source>Visite N° </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="203"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="207"/>
         <source> /  Nouveau Traitement </source>
         <translation> /  New Treatment </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="285"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="289"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="286"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="290"/>
         <source>Images (*.png *.bmp *.jpg *.jpeg)</source>
         <translation>Images (*.png *.bmp *.jpg *.jpeg)</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="389"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="393"/>
         <source>Un autre poste a supprimé ce traitement : il ne peut plus être enregistré.</source>
         <translation>Another workstation deleted this treatment: it can no longer be saved.</translation>
     </message>
@@ -975,73 +979,73 @@
         <translation>Prosthesis type: </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="164"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="166"/>
         <source>&amp;Nouveau </source>
         <translation>&amp;New </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="166"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="168"/>
         <source>F9</source>
         <translation>F9</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="172"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="174"/>
         <source>&amp;Modifier </source>
         <translation>&amp;Edit </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="174"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="176"/>
         <source>F10</source>
         <translation>F10</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="180"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="182"/>
         <source>&amp;Supprimer </source>
         <translation>&amp;Delete </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="182"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="184"/>
         <source>Del</source>
         <translation>Del</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="188"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="190"/>
         <source>&amp;Fermer</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="209"/>
-        <location filename="../../src/visits/dialogvisite.cpp" line="175"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="211"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="182"/>
         <source> &amp;Radio      </source>
         <translation> &amp;X-ray      </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="86"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="93"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="269"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="323"/>
         <source>&lt;br&gt;Acte N° </source>
         <translation>&lt;br&gt;Treatment No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="269"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="323"/>
         <source>&lt;br&gt;Date  </source>
         <translation>&lt;br&gt;Date  </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="308"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="362"/>
         <source>Radio : </source>
         <translation>X-ray: </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="313"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="367"/>
         <source>Patient: </source>
         <translation>Patient: </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="313"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="367"/>
         <source>  | Motif:</source>
         <translation>  | Reason:</translation>
     </message>
@@ -1388,17 +1392,17 @@ Mot de passe n&apos;est pas  valide !
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="759"/>
         <source>En attente</source>
-        <translation type="unfinished"></translation>
+        <translation>Waiting</translation>
     </message>
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="788"/>
         <source>Présent</source>
-        <translation type="unfinished"></translation>
+        <translation>Present</translation>
     </message>
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="817"/>
         <source>Absent</source>
-        <translation type="unfinished"></translation>
+        <translation>Absent</translation>
     </message>
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="840"/>
@@ -1612,54 +1616,54 @@ Mot de passe n&apos;est pas  valide !
         <translation>&amp;Minimize</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/appointmentbook.cpp" line="33"/>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="195"/>
+        <location filename="../../src/mainwindow/appointmentbook.cpp" line="35"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="209"/>
         <source>Table de tous les rendez-vous</source>
         <translation>Table of all appointments</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/appointmentbook.cpp" line="150"/>
+        <location filename="../../src/mainwindow/appointmentbook.cpp" line="154"/>
         <source>Avertissement </source>
         <translation>Warning </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/appointmentbook.cpp" line="151"/>
+        <location filename="../../src/mainwindow/appointmentbook.cpp" line="155"/>
         <source>Un autre poste a changé ce rendez-vous entre-temps : la liste montre maintenant son état enregistré.</source>
         <translation>Another workstation changed this appointment meanwhile: the list now shows its stored state.</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="194"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="208"/>
         <source>L&apos;utilisateur: </source>
         <translation>User: </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="197"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="211"/>
         <source>qrc:/help/aide.html</source>
         <comment>address of the help page in the program&apos;s language</comment>
         <translation>qrc:/help/aide_en.html</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="280"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="294"/>
         <source>About  Kelvora 1.4</source>
         <translation>About  Kelvora 1.4</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="282"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="296"/>
         <source>C&apos;est une application de gestion d&apos;un cabinet dentaire</source>
         <translation>An application that runs a dental office</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="283"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="297"/>
         <source>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — conçu et réalisé par l&apos;équipe Kelvora.&lt;br&gt;Aide et nouvelles : kelvora.example</source>
         <translation>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — designed and built by the Kelvora team.&lt;br&gt;Help and news: kelvora.example</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/visitlists.cpp" line="200"/>
+        <location filename="../../src/mainwindow/visitlists.cpp" line="203"/>
         <source>&lt;br&gt;Visite N° </source>
         <translation>&lt;br&gt;Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/visitlists.cpp" line="200"/>
+        <location filename="../../src/mainwindow/visitlists.cpp" line="203"/>
         <source>&lt;br&gt;Date  </source>
         <translation>&lt;br&gt;Date  </translation>
     </message>
@@ -1698,6 +1702,48 @@ Mot de passe n&apos;est pas  valide !
     </message>
 </context>
 <context>
+    <name>ShownLanguage</name>
+    <message>
+        <location filename="../../src/widgets/shownlanguage.cpp" line="20"/>
+        <source>fr_FR</source>
+        <comment>locale of the program&apos;s language: day names, calendars</comment>
+        <translation>en_GB</translation>
+    </message>
+</context>
+<context>
+    <name>StoredWords</name>
+    <message>
+        <location filename="../../src/widgets/shownlanguage.cpp" line="12"/>
+        <source>SOINS</source>
+        <translation>CARE</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/shownlanguage.cpp" line="12"/>
+        <source>PROTHESE</source>
+        <translation>PROSTHESIS</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/shownlanguage.cpp" line="13"/>
+        <source>TOUS</source>
+        <translation>ALL</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/shownlanguage.cpp" line="13"/>
+        <source>En attente</source>
+        <translation>Waiting</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/shownlanguage.cpp" line="14"/>
+        <source>Présent</source>
+        <translation>Present</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/shownlanguage.cpp" line="14"/>
+        <source>Absent</source>
+        <translation>Absent</translation>
+    </message>
+</context>
+<context>
     <name>TDPreviewDialog</name>
     <message>
         <location filename="../../src/printing/tdpreviewdialog.ui" line="20"/>
@@ -1707,12 +1753,12 @@ Mot de passe n&apos;est pas  valide !
     <message>
         <location filename="../../src/printing/printedpages.cpp" line="66"/>
         <source>Liste des rendez-vous</source>
-        <translation type="unfinished"></translation>
+        <translation>Appointments</translation>
     </message>
     <message>
         <location filename="../../src/printing/printedpages.cpp" line="67"/>
         <source>Page: </source>
-        <translation type="unfinished"></translation>
+        <translation>Page: </translation>
     </message>
     <message>
         <location filename="../../src/printing/tdpreviewdialog.cpp" line="150"/>
@@ -1727,27 +1773,27 @@ Mot de passe n&apos;est pas  valide !
     <message>
         <location filename="../../src/printing/printedpages.cpp" line="242"/>
         <source>Nom </source>
-        <translation type="unfinished"></translation>
+        <translation>Name </translation>
     </message>
     <message>
         <location filename="../../src/printing/printedpages.cpp" line="269"/>
         <source>  ans </source>
-        <translation type="unfinished"></translation>
+        <translation>  years </translation>
     </message>
     <message>
         <location filename="../../src/printing/printedpages.cpp" line="270"/>
         <source>ORDONNANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>PRESCRIPTION</translation>
     </message>
     <message>
         <location filename="../../src/printing/printedpages.cpp" line="287"/>
         <source>Cabinet dentaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Dental office</translation>
     </message>
     <message>
         <location filename="../../src/printing/printedpages.cpp" line="291"/>
         <source>Le </source>
-        <translation type="unfinished"></translation>
+        <translation>Date: </translation>
     </message>
     <message>
         <location filename="../../src/printing/printedpages.cpp" line="291"/>

@@ -253,6 +253,7 @@ void DialogVisite::changeEvent(QEvent* event) {
     ui->retranslateUi(this);
     setWindowTitle(title);
     showPatient();
+    showVisit(); // its date has the day's name in the language
     on_selectRow(ui->tableViewTraitement->currentIndex(), {});
     if (model)
         setColumnTitles(model);
