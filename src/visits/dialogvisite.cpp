@@ -31,7 +31,8 @@
 
 namespace {
 const QSize radioSize(200, 200);
-const int minimumActWidth = 60;
+const int minimumActWidth = 120;
+const int minimumDateWidth = 40;
 } // namespace
 
 DialogVisite::DialogVisite(int user, int patient, int visitNumber, QWidget* parent)
@@ -210,16 +211,17 @@ void DialogVisite::fitColumns() {
     fitDateColumn();
 }
 
-// In a narrow panel the long date gives way to its short form ("mer. 09-12-2026 10:30"), and then the act's
-// name gives way: the date and the amounts are always read whole.
+// In a narrow panel the long date gives way to its short form ("mer. 09-12-2026 10:30"), then a long act's name
+// gives way down to a readable part of it, and only then the date: the amounts are always read whole.
 void DialogVisite::fitDateColumn() {
     QTableView* table = ui->tableViewTraitement;
     if (!model || dateWidth == 0)
         return;
     const int room = table->viewport()->width() - amountsWidth;
-    const int date = qBound(qMin(shortDateWidth, dateWidth), room - actWidth, dateWidth);
+    const int act = qBound(qMin(minimumActWidth, actWidth), room - qMin(shortDateWidth, dateWidth), actWidth);
+    const int date = qBound(minimumDateWidth, room - act, dateWidth);
     table->setColumnWidth(model->fieldIndex(QStringLiteral("VDate")), date);
-    table->setColumnWidth(model->fieldIndex(QStringLiteral("Acte")), qBound(minimumActWidth, room - date, actWidth));
+    table->setColumnWidth(model->fieldIndex(QStringLiteral("Acte")), act);
 }
 
 bool DialogVisite::eventFilter(QObject* watched, QEvent* event) {
