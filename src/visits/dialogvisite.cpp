@@ -31,7 +31,7 @@
 
 namespace {
 const QSize radioSize(200, 200);
-const int minimumActWidth = 120;
+const int minimumActWidth = 80;
 const int minimumDateWidth = 40;
 } // namespace
 

@@ -38,7 +38,7 @@ QString DateFormatDelegate::shortText(const QVariant& value) const {
 int DateFormatDelegate::shortWidth(const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QStyleOptionViewItem measured(option);
     QStyledItemDelegate::initStyleOption(&measured, index);
-    return measured.fontMetrics.horizontalAdvance(shortText(index.data())) + 2 * textMargin(measured) + 1;
+    return measured.fontMetrics.horizontalAdvance(shortText(index.data())) + 2 * textMargin(measured) + 8;
 }
 
 void DateFormatDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
