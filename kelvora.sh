@@ -1,15 +1,28 @@
 #!/bin/sh
 # Sets up Kelvora on a Debian 12 machine and then either starts it on a demo office or runs the tests.
-#   ./kelvora.sh run     install what is missing, build, prepare the demo office in build/office and start it
-#   ./kelvora.sh test    install what is missing, build and run the whole test suite, on office files and
-#                        on a throw-away PostgreSQL server that the tests start and stop themselves
+#   ./kelvora.sh run     install what is missing, build the program, kelvora-db and the demo office in
+#                        build/office and start it (no tests built, no PostgreSQL server installed or started)
+#   ./kelvora.sh test    install what is missing, build everything and run the whole test suite, on office
+#                        files and on a throw-away PostgreSQL server that the tests start and stop themselves
 # KELVORA_BUILD_DIR names another build folder than build (the demo office is then in its office folder).
 set -eu
 cd "$(dirname "$0")"
 
 PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6svg6 qt6-svg-dev \
 qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libsqlite3-dev libgl-dev fonts-liberation poppler-utils sqlite3 \
-postgresql libqt6sql6-psql libsodium-dev qtkeychain-qt6-dev"
+libqt6sql6-psql libsodium-dev qtkeychain-qt6-dev"
+# The tests also start a PostgreSQL server of their own.
+TEST_PACKAGES="postgresql"
+
+mode=${1:-run}
+case "$mode" in
+run) ;;
+test) PACKAGES="$PACKAGES $TEST_PACKAGES" ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=""
 for package in $PACKAGES; do
@@ -24,21 +37,18 @@ fi
 
 BUILD_DIR=${KELVORA_BUILD_DIR:-build}
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 
-case "${1:-run}" in
+case "$mode" in
 run)
-    cmake --build "$BUILD_DIR" --target demo-office
+    # The demo office depends on the program and on kelvora-db: nothing else is built.
+    cmake --build "$BUILD_DIR" --parallel "$(nproc)" --target demo-office
     cd "$BUILD_DIR/office"
     exec ../kelvora
     ;;
 test)
+    cmake --build "$BUILD_DIR" --parallel "$(nproc)"
     # The tests stop their server at the end; an interrupted run must not leave it behind either.
     trap 'tools/test-server.sh stop "$BUILD_DIR/test-server" >/dev/null 2>&1 || true' EXIT INT TERM
     ctest --test-dir "$BUILD_DIR" --output-on-failure
-    ;;
-*)
-    echo "usage: $0 run|test" >&2
-    exit 2
     ;;
 esac

@@ -8,6 +8,8 @@
 #include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/delegate.h"
+#include "widgets/listcells.h"
+#include "widgets/shownlanguage.h"
 
 #include "data/listmodel.h"
 #include "data/trace.h"
@@ -19,6 +21,7 @@
 sumFormDialog::sumFormDialog(int user, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::sumFormDialog>()), userId(user) {
     ui->setupUi(this);
+    shownlanguage::applyLocale(this);
 
     role = Role::ofUser(userId);
 
@@ -68,6 +71,8 @@ sumFormDialog::sumFormDialog(int user, QWidget* parent)
     ui->tableViewDay->hideColumn(dayModel->fieldIndex(QStringLiteral("id")));
 
     ui->tableViewPatient->setItemDelegateForColumn(4, new Delegate(this));
+    listcells::apply(ui->tableViewDay);
+    listcells::apply(ui->tableViewPatient);
     ui->tableViewPatient->hideColumn(patientModel->fieldIndex(QStringLiteral("Num")));
     ui->tableViewPatient->hideColumn(patientModel->fieldIndex(QStringLiteral("id")));
 

@@ -4,13 +4,18 @@
 
 #include "app/settingskeys.h"
 #include "data/records.h"
+#include "data/role.h"
 #include "data/sql.h"
 #include "widgets/columnfit.h"
 #include "widgets/columntitles.h"
 #include "widgets/completer.h"
+#include "widgets/dateentry.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/fieldfocus.h"
+#include "widgets/listcells.h"
+#include "widgets/mycombobox.h"
 #include "widgets/savefailure.h"
+#include "widgets/shownlanguage.h"
 #include "widgets/wordlist.h"
 
 #include "data/listmodel.h"
@@ -43,8 +48,10 @@ DialogPatientRV::DialogPatientRV(int user, int patient, int appointmentNum, QWid
     : QDialog(parent), userId(user), patientNum(patient), rvNum(appointmentNum),
       ui(std::make_unique<Ui::DialogPatientRV>()) {
     ui->setupUi(this);
+    shownlanguage::applyLocale(this);
+    DateEntry::enable(this);
     {
-        // The calendar's cells follow the French week (Monday first) only once a date is set again after its
+        // The calendar's cells follow the week (Monday first) only once a date is set again after its
         // locale changed; without this the arrow keys would move from a stale cell.
         const QSignalBlocker quiet(ui->calendarWidget);
         const QDate today = ui->calendarWidget->selectedDate();
@@ -54,7 +61,10 @@ DialogPatientRV::DialogPatientRV(int user, int patient, int appointmentNum, QWid
     m_timeRV = QTime(0, 0);
     connect(ui->comboBoxTime, &QComboBox::textActivated, this, &DialogPatientRV::on_comboBoxTime_activated);
 
-    doctorName = sql::quoted(records::user(userId).value(QStringLiteral("Name")).toString());
+    const QSqlRecord booker = records::user(userId);
+    makeDoctorList(Role(booker.value(QStringLiteral("Role")).toInt()).isDoctor()
+                       ? booker.value(QStringLiteral("Name")).toString()
+                       : QString());
 
     selectedDate = ui->calendarWidget->selectedDate();
     ui->lineEdit->setFocus();
@@ -76,6 +86,9 @@ DialogPatientRV::DialogPatientRV(int user, int patient, int appointmentNum, QWid
             QStringLiteral("traitement"), [this] { return QVariant(ui->lineEdit->text()); },
             [this](const QVariant& value) { ui->lineEdit->setText(value.toString()); },
             savefailure::labelOf(ui->label));
+        stored.addField(
+            QStringLiteral("Médecin"), [this] { return QVariant(doctorBox->currentText()); },
+            [this](const QVariant& value) { presetDoctor(value.toString()); });
         stored.addField(
             QStringLiteral("RVDate"),
             [this] { return QVariant(QDateTime(ui->calendarWidget->selectedDate(), m_timeRV)); },
@@ -115,11 +128,39 @@ DialogPatientRV::DialogPatientRV(int user, int patient, int appointmentNum, QWid
     showDayInTab();
     ui->tableView->setItemDelegateForColumn(
         0, new DateFormatDelegate(QStringLiteral("dddd dd-MM-yyyy HH:mm:ss"), -1, ui->tableView));
+    listcells::apply(ui->tableView);
     ui->tableView->resizeColumnsToContents();
     ui->tableView->horizontalHeader()->setStretchLastSection(true);
 }
 
 DialogPatientRV::~DialogPatientRV() = default;
+
+// The dentists of the office, by name; the booking user when he is one of them, else the first.
+void DialogPatientRV::makeDoctorList(const QString& userName) {
+    doctorBox = new MyComboBox(this);
+    doctorBox->setObjectName(QStringLiteral("comboBoxDoctor"));
+    doctorBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    ui->horizontalLayoutDoctor->addWidget(doctorBox, 1);
+    ui->labelDoctor->setBuddy(doctorBox);
+    QSqlQuery doctors;
+    doctors.setForwardOnly(true);
+    if (sql::exec(doctors, QStringLiteral("select Name from user where Name <> '' and Role <= ") +
+                               QString::number(Role::lastDoctor) + QStringLiteral(" order by Name")))
+        while (doctors.next())
+            doctorBox->addItem(doctors.value(0).toString());
+    if (!presetDoctor(userName))
+        doctorBox->setCurrentIndex(doctorBox->count() > 0 ? 0 : -1);
+    setTabOrder(ui->timeEdit, doctorBox);
+    setTabOrder(doctorBox, ui->calendarWidget);
+}
+
+bool DialogPatientRV::presetDoctor(const QString& name) {
+    const int row = doctorBox->findText(name, Qt::MatchFixedString);
+    if (name.isEmpty() || row < 0)
+        return false;
+    doctorBox->setCurrentIndex(row);
+    return true;
+}
 
 void DialogPatientRV::showTitle() {
     setWindowTitle(rvNum != 0 ? tr("Rendez-vous N° ") + QString::number(rvNum) : tr("Nouveau Rendez-vous "));
@@ -149,13 +190,12 @@ void DialogPatientRV::countDay() {
 }
 
 void DialogPatientRV::showDayInTab() {
-    // French day names whatever the system's language.
-    const QLocale french(QLocale::French, QLocale::France);
-    ui->tabWidget_2->setTabText(0, french.toString(selectedDate, QStringLiteral("dddd dd-MM-yyyy")));
+    ui->tabWidget_2->setTabText(0, shownlanguage::locale().toString(selectedDate, QStringLiteral("dddd dd-MM-yyyy")));
 }
 
 void DialogPatientRV::on_pushButton_2_clicked() {
     const QString treatment = sql::quoted(ui->lineEdit->text());
+    const QString doctorName = sql::quoted(doctorBox->currentText());
     const QString dateText =
         QDateTime(ui->calendarWidget->selectedDate(), m_timeRV).toString(QStringLiteral("dd-MM-yyyy HH:mm:ss"));
     if (rvNum == 0) {
@@ -209,7 +249,7 @@ void DialogPatientRV::on_timeEdit_timeChanged(const QTime& time) {
 void DialogPatientRV::on_timeEdit_editingFinished() {
     const QTime time = ui->timeEdit->time();
     m_timeRV = QTime(time.hour(), time.minute());
-    ui->calendarWidget->setFocus();
+    doctorBox->setFocus();
 }
 
 void DialogPatientRV::on_btnViewRV_clicked() {

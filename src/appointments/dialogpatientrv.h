@@ -10,6 +10,7 @@
 
 class QCompleter;
 class ListModel;
+class MyComboBox;
 
 namespace Ui {
 class DialogPatientRV;
@@ -27,6 +28,10 @@ public:
     int userId;
     int patientNum;
     int rvNum;
+
+    // Chooses the dentist the appointment is with, by his user name (letter case aside); false, and the
+    // choice unchanged, when no dentist bears that name.
+    bool presetDoctor(const QString& name);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,13 +54,14 @@ private:
     void on_comboBoxTime_activated(const QString& text);
     void on_cmb_activated(const QString& text);
 
+    void makeDoctorList(const QString& userName);
     void showTitle();
     void countDay();
     void showDayInTab();
     void saveSettings();
 
     std::unique_ptr<Ui::DialogPatientRV> ui;
-    QString doctorName; // quotes already doubled
+    MyComboBox* doctorBox = nullptr; // the dentists of the user table
     QDate selectedDate;
     QTime m_timeRV;
     bool m_hidden = false;

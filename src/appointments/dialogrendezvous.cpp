@@ -9,6 +9,7 @@
 #include "widgets/columntitles.h"
 #include "widgets/completer.h"
 #include "widgets/dateformatdelegate.h"
+#include "widgets/listcells.h"
 #include "widgets/patientheader.h"
 #include "widgets/savefailure.h"
 #include "widgets/wordlist.h"
@@ -49,6 +50,7 @@ DialogRendezVous::DialogRendezVous(int patientNumber, int userRole, int user, QW
     ui->tableView->showColumn(model->fieldIndex(QStringLiteral("Etat")));
     ui->tableView->setItemDelegateForColumn(
         2, new DateFormatDelegate(QStringLiteral("dddd  dd-MM-yyyy HH:mm"), -1, ui->tableView));
+    listcells::apply(ui->tableView);
     ui->tableView->resizeColumnsToContents();
     ui->tableView->horizontalHeader()->setStretchLastSection(true);
 

@@ -14,8 +14,10 @@
 #include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/delegate2.h"
+#include "widgets/listcells.h"
 #include "widgets/look.h"
 #include "widgets/savefailure.h"
+#include "widgets/shownlanguage.h"
 
 #include "data/listmodel.h"
 #include "data/trace.h"
@@ -40,6 +42,7 @@ void MainWindow::setupAppointmentModel() {
     ui->tousRendezvousTableView->verticalHeader()->setFont(listcolumns::headerFont());
     ui->tousRendezvousTableView->setItemDelegateForColumn(
         0, new DateFormatDelegate(QString::fromLatin1(look::dateTimeFormat), 0, ui->tousRendezvousTableView));
+    listcells::apply(ui->tousRendezvousTableView);
 }
 
 void MainWindow::finishAppointmentView() {
@@ -131,7 +134,8 @@ void MainWindow::on_tableViewTousRDV_SelectionChanged(const QModelIndex& current
     const QSqlRecord row = rendezvousModel->record(current.row());
     ui->labelPatient->setText(row.value(QStringLiteral("Nom")).toString() + QStringLiteral(" | ") +
                               row.value(QStringLiteral("RVDate")).toDate().toString(QStringLiteral("dd/MM/yyyy")) +
-                              QStringLiteral(" | ") + row.value(QStringLiteral("Etat")).toString());
+                              QStringLiteral(" | ") +
+                              shownlanguage::storedWord(row.value(QStringLiteral("Etat")).toString()));
     selectedAppointment = row.value(QStringLiteral("RVNum")).toInt();
 }
 

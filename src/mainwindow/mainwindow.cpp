@@ -13,7 +13,9 @@
 #include "visits/dialogvisite.h"
 #include "widgets/columntitles.h"
 #include "widgets/compactbuttons.h"
+#include "widgets/dateentry.h"
 #include "widgets/look.h"
+#include "widgets/shownlanguage.h"
 
 #include "data/listmodel.h"
 #include "data/trace.h"
@@ -76,6 +78,11 @@ MainWindow::MainWindow(int user, QSqlDatabase connection, QWidget* parent)
 // The form with the window's style sheet, and the handlers the toolkit no longer binds by name.
 void MainWindow::buildFrame() {
     ui->setupUi(this);
+    DateEntry::enable(this);
+    // The visit types are the words the rows hold: each item keeps its word, and shows it in the language.
+    for (QComboBox* types : {ui->comboBox, ui->comboBoxSoinProthese})
+        for (int i = 0; i < types->count(); ++i)
+            types->setItemData(i, types->itemText(i));
     QString sheet;
     QFile style(QStringLiteral(":/styles/mainwindow.qss"));
     if (style.open(QIODevice::ReadOnly))
@@ -85,12 +92,15 @@ void MainWindow::buildFrame() {
     connect(ui->actionQuitter_2, &QAction::triggered, this, &QWidget::close);
     connect(ui->actionReduire, &QAction::triggered, this, &QWidget::showMinimized);
     connect(ui->comboBox, &QComboBox::currentIndexChanged, this,
-            [this](int index) { on_comboBox_currentIndexChanged(ui->comboBox->itemText(index)); });
-    connect(ui->comboBox, &QComboBox::textActivated, this, &MainWindow::on_comboBox_activated);
+            [this](int index) { on_comboBox_currentIndexChanged(ui->comboBox->itemData(index).toString()); });
+    connect(ui->comboBox, &QComboBox::activated, this,
+            [this](int index) { on_comboBox_activated(ui->comboBox->itemData(index).toString()); });
     connect(ui->comboBoxSoinProthese, &QComboBox::currentIndexChanged, this, [this](int index) {
-        on_comboBoxSoinProthese_currentIndexChanged(ui->comboBoxSoinProthese->itemText(index));
+        on_comboBoxSoinProthese_currentIndexChanged(ui->comboBoxSoinProthese->itemData(index).toString());
     });
-    connect(ui->comboBoxSoinProthese, &QComboBox::textActivated, this, &MainWindow::on_comboBoxSoinProthese_activated);
+    connect(ui->comboBoxSoinProthese, &QComboBox::activated, this, [this](int index) {
+        on_comboBoxSoinProthese_activated(ui->comboBoxSoinProthese->itemData(index).toString());
+    });
     connect(ui->imprimerTousRVBtn, &QPushButton::clicked, this, &MainWindow::imprimerTousRVProc);
     ui->tabWidget_2->setCurrentIndex(0);
 }
@@ -191,6 +201,10 @@ void MainWindow::applyRole() {
 }
 
 void MainWindow::retranslateFrame() {
+    shownlanguage::applyLocale(this);
+    for (QComboBox* types : {ui->comboBox, ui->comboBoxSoinProthese})
+        for (int i = 0; i < types->count(); ++i)
+            types->setItemText(i, shownlanguage::storedWord(types->itemData(i).toString()));
     userLabel->setText(tr("L'utilisateur: ") + userName + QStringLiteral("   "));
     ui->tousRendezvousTableView->setWindowTitle(tr("Table de tous les rendez-vous"));
     // Each catalogue names the help page written in its language; the French page is the source.

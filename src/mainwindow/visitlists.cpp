@@ -15,6 +15,7 @@
 #include "widgets/dateformatdelegate.h"
 #include "widgets/delegate.h"
 #include "widgets/deletionquestion.h"
+#include "widgets/listcells.h"
 #include "widgets/look.h"
 #include "widgets/savefailure.h"
 
@@ -26,7 +27,7 @@
 #include <QSqlRecord>
 
 void MainWindow::setupVisitModels() {
-    visitType = ui->comboBox->currentText();
+    visitType = ui->comboBox->currentData().toString();
     visitesModel = new ListModel(this);
     visitesModel->setTable(QStringLiteral("vVisites"));
     ui->tableViewVisite->setModel(visitesModel);
@@ -35,6 +36,7 @@ void MainWindow::setupVisitModels() {
     visitesModel->select();
     ui->tableViewVisite->setItemDelegateForColumn(
         date, new DateFormatDelegate(QString::fromLatin1(look::dateTimeFormat), date, ui->tableViewVisite));
+    listcells::apply(ui->tableViewVisite);
 }
 
 void MainWindow::setupAllVisitsModel() {
@@ -49,6 +51,7 @@ void MainWindow::setupAllVisitsModel() {
     soinsProtheseModel->select();
     ui->parVisiteTableView->setItemDelegateForColumn(
         date, new DateFormatDelegate(QString::fromLatin1(look::dateTimeFormat), date, ui->parVisiteTableView));
+    listcells::apply(ui->parVisiteTableView);
     ui->parVisiteTableView->resizeColumnsToContents();
     ui->parVisiteTableView->setColumnWidth(balance, 150);
 }

@@ -5,11 +5,13 @@
 #include "data/records.h"
 #include "data/sql.h"
 #include "widgets/completer.h"
+#include "widgets/dateentry.h"
 #include "widgets/fieldfocus.h"
 #include "widgets/look.h"
 #include "widgets/mycombobox.h"
 #include "widgets/patientheader.h"
 #include "widgets/savefailure.h"
+#include "widgets/shownlanguage.h"
 
 #include "data/listmodel.h"
 #include <QCompleter>
@@ -26,6 +28,8 @@ DialogAddUpdateVisite::DialogAddUpdateVisite(int user, int patientNumber, int vi
     : QDialog(parent), ui(std::make_unique<Ui::DialogAddUpdateVisite>()), userId(user), patientNum(patientNumber),
       visitNum(visitNumber) {
     ui->setupUi(this);
+    shownlanguage::applyLocale(this);
+    DateEntry::enable(this);
 
     motifCompleter = makeCompleter(QStringLiteral("motif"), QStringLiteral("motif <> ''"));
     ui->motifLineEdit->setCompleter(motifCompleter);
@@ -118,14 +122,14 @@ void DialogAddUpdateVisite::changeEvent(QEvent* event) {
     ui->retranslateUi(this);
     showPatient();
     showTitle();
-    ui->tabWidget->setTabText(ui->tabWidget->indexOf(ui->tab), type);
+    ui->tabWidget->setTabText(ui->tabWidget->indexOf(ui->tab), shownlanguage::storedWord(type));
 }
 
 void DialogAddUpdateVisite::showType(bool care) {
     ui->labelSoins->setVisible(care);
     ui->labelProthese->setVisible(!care);
     type = care ? QStringLiteral("SOINS") : QStringLiteral("PROTHESE");
-    ui->tabWidget->setTabText(ui->tabWidget->indexOf(ui->tab), type);
+    ui->tabWidget->setTabText(ui->tabWidget->indexOf(ui->tab), shownlanguage::storedWord(type));
 }
 
 void DialogAddUpdateVisite::done(int result) {

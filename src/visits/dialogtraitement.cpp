@@ -7,9 +7,11 @@
 #include "data/sql.h"
 #include "printing/tdpreviewdialog.h"
 #include "widgets/completer.h"
+#include "widgets/dateentry.h"
 #include "widgets/fieldfocus.h"
 #include "widgets/myspinbox.h"
 #include "widgets/savefailure.h"
+#include "widgets/shownlanguage.h"
 #include "widgets/textedit.h"
 
 #include "data/listmodel.h"
@@ -38,6 +40,8 @@ DialogTraitement::DialogTraitement(int user, int patient, int visit, int treatme
     : QDialog(parent), ui(std::make_unique<Ui::DialogTraitement>()), userId(user), patientNum(patient), visitNum(visit),
       treatmentId(treatment) {
     ui->setupUi(this);
+    shownlanguage::applyLocale(this);
+    DateEntry::enable(this);
     ui->pushButtonNoImage->hide();
     makeDoctorList();
     const QSqlRecord userRow = records::user(userId);
@@ -464,6 +468,15 @@ PrescriptionData DialogTraitement::prescription() const {
     page.drNom = drNom;
     page.ordonnancePied = ordonnancePied;
     page.doctorAddress = doctorAddress;
+    // The page is headed by the doctor the act is for as the list now shows him, chosen anew or not.
+    const QSqlRecord doctor = userModel->record(ui->medcinTraitantComboBox->currentIndex());
+    if (!doctor.value(0).isNull()) {
+        page.drNom = doctor.value(QStringLiteral("DrNom")).toString();
+        if (page.drNom.trimmed().isEmpty())
+            page.drNom = doctor.value(QStringLiteral("Name")).toString();
+        page.doctorAddress = doctor.value(QStringLiteral("Adresse")).toString();
+        page.ordonnancePied = doctor.value(QStringLiteral("OrdonnancePied")).toString();
+    }
     page.date = ui->dateTimeEdit->dateTime();
     return page;
 }

@@ -11,9 +11,11 @@
 #include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
 #include "widgets/deletionquestion.h"
+#include "widgets/listcells.h"
 #include "widgets/look.h"
 #include "widgets/patientheader.h"
 #include "widgets/savefailure.h"
+#include "widgets/shownlanguage.h"
 
 #include "data/listmodel.h"
 #include <QCloseEvent>
@@ -30,6 +32,7 @@
 
 namespace {
 const QSize radioSize(200, 200);
+const int minimumActWidth = 80;
 const int minimumDateWidth = 40;
 } // namespace
 
@@ -103,9 +106,8 @@ void DialogVisite::showVisit() {
     QSqlQuery visit;
     if (sql::exec(visit, QStringLiteral("select * from Visites where VisiteNum = ") + QString::number(m_v_id)) &&
         visit.next()) {
-        ui->dateLabel->setText(
-            QLocale(QLocale::French, QLocale::France)
-                .toString(visit.value(QStringLiteral("VDate")).toDateTime(), QStringLiteral("dddd dd-MM-yyyy  HH:mm")));
+        ui->dateLabel->setText(shownlanguage::locale().toString(visit.value(QStringLiteral("VDate")).toDateTime(),
+                                                                QStringLiteral("dddd dd-MM-yyyy  HH:mm")));
         ui->motifLabel->setText(visit.value(QStringLiteral("Motif")).toString());
         ui->diagnostiqueLabel->setText(visit.value(QStringLiteral("Diagnostique")).toString());
         ui->typeProtheseLabel->setText(visit.value(QStringLiteral("TypeProthese")).toString());
@@ -136,13 +138,8 @@ void DialogVisite::setUpTable() {
     const int dateColumn = model->fieldIndex(QStringLiteral("VDate"));
     ui->tableViewTraitement->setItemDelegateForColumn(
         dateColumn, new DateFormatDelegate(QString::fromLatin1(look::dateTimeFormat), dateColumn, model));
-    columnfit::refit(ui->tableViewTraitement);
-    columnfit::fitOnce(ui->tableViewTraitement);
-    dateWidth = ui->tableViewTraitement->columnWidth(dateColumn);
-    actAndAmountsWidth = 0;
-    for (const char* column : {"Acte", "Frais", "Payement"})
-        actAndAmountsWidth += ui->tableViewTraitement->columnWidth(model->fieldIndex(QLatin1String(column)));
-    fitDateColumn();
+    listcells::apply(ui->tableViewTraitement);
+    refitColumns();
     ui->tableViewTraitement->horizontalHeader()->setStretchLastSection(true);
     for (const char* column : {"visite_id", "id", "medcin_id", "Radio"})
         ui->tableViewTraitement->hideColumn(model->fieldIndex(QLatin1String(column)));
@@ -194,13 +191,45 @@ QSize DialogVisite::radioIconSize() const {
     return ui->pushBtnRadion->size().boundedTo(radioSize);
 }
 
-// In a narrow panel the long date gives way, so that the act and its amounts stay in sight.
+// The columns fitted to their contents, then to the panel's width.
+void DialogVisite::refitColumns() {
+    columnfit::refit(ui->tableViewTraitement);
+    fitColumns();
+}
+
+void DialogVisite::fitColumns() {
+    QTableView* table = ui->tableViewTraitement;
+    // Typing a search keeps the widths the rows were first measured with.
+    if (!columnfit::fitOnce(table))
+        return;
+    const int dateColumn = model->fieldIndex(QStringLiteral("VDate"));
+    dateWidth = table->columnWidth(dateColumn);
+    shortDateWidth = 0;
+    if (auto* dates = qobject_cast<DateFormatDelegate*>(table->itemDelegateForColumn(dateColumn))) {
+        QStyleOptionViewItem option;
+        option.initFrom(table);
+        option.widget = table;
+        for (int row = 0; row < qMin(model->rowCount(), look::measuredRows); ++row)
+            shortDateWidth = qMax(shortDateWidth, dates->shortWidth(option, model->index(row, dateColumn)));
+    }
+    actWidth = table->columnWidth(model->fieldIndex(QStringLiteral("Acte")));
+    amountsWidth = 0;
+    for (const char* column : {"Frais", "Payement"})
+        amountsWidth += table->columnWidth(model->fieldIndex(QLatin1String(column)));
+    fitDateColumn();
+}
+
+// In a narrow panel the long date gives way to its short form ("mer. 09-12-2026 10:30"), then a long act's name
+// gives way down to a readable part of it, and only then the date: the amounts are always read whole.
 void DialogVisite::fitDateColumn() {
     QTableView* table = ui->tableViewTraitement;
     if (!model || dateWidth == 0)
         return;
-    const int room = table->viewport()->width() - actAndAmountsWidth;
-    table->setColumnWidth(model->fieldIndex(QStringLiteral("VDate")), qBound(minimumDateWidth, room, dateWidth));
+    const int room = table->viewport()->width() - amountsWidth;
+    const int act = qBound(qMin(minimumActWidth, actWidth), room - qMin(shortDateWidth, dateWidth), actWidth);
+    const int date = qBound(minimumDateWidth, room - act, dateWidth);
+    table->setColumnWidth(model->fieldIndex(QStringLiteral("VDate")), date);
+    table->setColumnWidth(model->fieldIndex(QStringLiteral("Acte")), act);
 }
 
 bool DialogVisite::eventFilter(QObject* watched, QEvent* event) {
@@ -234,6 +263,7 @@ void DialogVisite::changeEvent(QEvent* event) {
     ui->retranslateUi(this);
     setWindowTitle(title);
     showPatient();
+    showVisit(); // its date has the day's name in the language
     on_selectRow(ui->tableViewTraitement->currentIndex(), {});
     if (model)
         setColumnTitles(model);
@@ -246,7 +276,7 @@ void DialogVisite::on_lineEditFiltreVisite_textChanged(const QString& text) {
                      QStringLiteral("%'  or Médecin_Traitant like '%") + t + QStringLiteral("%'  )and  ") +
                      visitFilter);
     model->select();
-    columnfit::fitOnce(ui->tableViewTraitement);
+    fitColumns();
 }
 
 void DialogVisite::on_lineEditFiltreVisite_returnPressed() {
@@ -258,7 +288,7 @@ void DialogVisite::on_btnNewTraitement_clicked() {
     DialogTraitement dialog(userId, patientNum, m_v_id, 0);
     if (dialog.exec() == QDialog::Accepted) {
         model->select();
-        ui->tableViewTraitement->resizeColumnsToContents();
+        refitColumns();
         emit refreshVisit();
     }
     ui->lineEditFiltreVisite->setFocus();
@@ -271,7 +301,7 @@ void DialogVisite::on_btnModifierTraitement_clicked() {
         DialogTraitement dialog(userId, patientNum, m_v_id, id);
         if (dialog.exec() == QDialog::Accepted) {
             model->select();
-            ui->tableViewTraitement->resizeColumnsToContents();
+            refitColumns();
         }
     }
     ui->lineEditFiltreVisite->setFocus();
@@ -285,7 +315,7 @@ void DialogVisite::on_tableViewTraitement_activated(const QModelIndex& index) {
     DialogTraitement dialog(userId, patientNum, m_v_id, id);
     if (dialog.exec() == QDialog::Accepted) {
         model->select();
-        ui->tableViewTraitement->resizeColumnsToContents();
+        refitColumns();
         emit refreshVisit();
         model->select();
         ui->tableViewTraitement->selectRow(row);
@@ -299,9 +329,8 @@ void DialogVisite::on_btnSuppTraitement_clicked() {
         return;
     const QSqlRecord record = model->record(current.row());
     const QString id = record.value(QStringLiteral("id")).toString();
-    const QString dateText =
-        QLocale(QLocale::French, QLocale::France)
-            .toString(record.value(QStringLiteral("VDate")).toDateTime().date(), QStringLiteral("dddd dd-MM-yyyy"));
+    const QString dateText = shownlanguage::locale().toString(record.value(QStringLiteral("VDate")).toDateTime().date(),
+                                                              QStringLiteral("dddd dd-MM-yyyy"));
     if (confirmDeletion(this, tr("<br>Acte N° ") + id + tr("<br>Date  ") + dateText)) {
         QSqlQuery count;
         count.setForwardOnly(true);

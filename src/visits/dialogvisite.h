@@ -55,6 +55,8 @@ private:
     void setUpTable();
     void showNoImage();
     QSize radioIconSize() const;
+    void fitColumns();
+    void refitColumns();
     void fitDateColumn();
 
     std::unique_ptr<Ui::DialogVisite> ui;
@@ -64,5 +66,7 @@ private:
     ListModel* model = nullptr;
     QImage radio;
     int dateWidth = 0; // the widths of the columns for their contents
-    int actAndAmountsWidth = 0;
+    int shortDateWidth = 0;
+    int actWidth = 0;
+    int amountsWidth = 0;
 };

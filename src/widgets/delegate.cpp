@@ -1,13 +1,12 @@
 #include "delegate.h"
 
-Delegate::Delegate(QObject* parent) : QStyledItemDelegate(parent) {}
+Delegate::Delegate(QObject* parent) : AmountDelegate(parent) {}
 
 void Delegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QStyleOptionViewItem colored(option);
-    colored.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
     // Text that is not a whole number counts as settled.
     const int balance = index.data(Qt::DisplayRole).toString().toInt();
     const QColor color = balance > 0 ? QColor(Qt::red) : balance == 0 ? QColor(Qt::green) : QColor(Qt::blue);
     colored.palette.setBrush(QPalette::All, QPalette::Text, QBrush(color));
-    QStyledItemDelegate::paint(painter, colored, index);
+    AmountDelegate::paint(painter, colored, index);
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "widgets/listcells.h"
 
-// Colours a balance by its sign: owed (above 0) red, settled (0) green, overpaid (below 0) blue.
-class Delegate : public QStyledItemDelegate {
+// Colours a balance by its sign: owed (above 0) red, settled (0) green, overpaid (below 0) blue; shown as
+// every amount is, right-aligned and never cut silently.
+class Delegate : public AmountDelegate {
     Q_OBJECT
 public:
     explicit Delegate(QObject* parent = nullptr);

@@ -1,8 +1,14 @@
 #include "delegate2.h"
 
+#include "widgets/shownlanguage.h"
+
 #include <QPainter>
 
 Delegate2::Delegate2(QObject* parent) : QStyledItemDelegate(parent) {}
+
+QString Delegate2::displayText(const QVariant& value, const QLocale& locale) const {
+    return shownlanguage::storedWord(QStyledItemDelegate::displayText(value, locale));
+}
 
 void Delegate2::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QStyleOptionViewItem centred(option);

@@ -128,6 +128,10 @@ private slots:
             QTest::keyClick(time, Qt::Key_Up);
         QCOMPARE(time->time(), QTime(14, 5));
         QTest::keyClick(time, Qt::Key_Return);
+        // The dentist comes next, already chosen: the booking doctor himself.
+        auto* doctors = child<QWidget>(&dialog, "comboBoxDoctor");
+        QTRY_VERIFY(doctors->hasFocus());
+        QTest::keyClick(doctors, Qt::Key_Return);
         QTRY_VERIFY(calendarView(&dialog)->hasFocus());
 
         const QDate tomorrow = QDate::currentDate().addDays(1);

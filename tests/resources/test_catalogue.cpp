@@ -40,11 +40,11 @@ private slots:
         row("Dialog", "Options", "Options");
         row("Dialog", "&Ok", "&Ok");
         row("Dialog", "&AutoComplétion", "Auto completion");
-        row("Dialog", "Actes       ", "Treatments\n");
-        row("Dialog", "Motif         ", "Motif");
+        row("Dialog", "Actes       ", "Acts");
+        row("Dialog", "Motif         ", "Reasons");
         row("Dialog", "Diagnostique       ", "Diagnostic");
         row("Dialog", "Type de prothèse  ", "Prosthesis type");
-        row("Dialog", "Médicament", "Medicament");
+        row("Dialog", "Médicament", "Medicines");
         row("Dialog", "Antécédents G", "Medical && Dental history 1");
         row("Dialog", "Antécédents L", "Medical && Dental history 2");
         row("Dialog", "&Utilisateurs   ", "&Users");

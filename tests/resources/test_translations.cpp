@@ -27,23 +27,8 @@ struct Kept {
     const char* source;
 };
 const Kept keptFrench[] = {
-    // Visit types and appointment states: the windows compare and store these very words in the database,
-    // so their labels are the data itself.
-    {nullptr, "SOINS"},
-    {nullptr, "PROTHESE"},
-    {nullptr, "TOUS"},
-    {nullptr, "En attente"},
-    {nullptr, "Présent"},
-    {nullptr, "Absent"},
-    // The printed pages are the office's documents, handed to French-speaking patients: the prescription and
-    // the appointment list print in French whatever the language of the screens.
-    {"TDPreviewDialog", "Liste des rendez-vous"},
-    {"TDPreviewDialog", "Page: "},
-    {"TDPreviewDialog", "Nom "},
-    {"TDPreviewDialog", "  ans "},
-    {"TDPreviewDialog", "ORDONNANCE"},
-    {"TDPreviewDialog", "Cabinet dentaire"},
-    {"TDPreviewDialog", "Le "},
+    // A date format, the same in both languages.
+    {"TDPreviewDialog", "dd-MM-yyyy"},
     // Already English.
     {"TDPreviewDialog", "Export PDF"},
 };

@@ -272,6 +272,10 @@ QString fillDemo(const QString& firstUserName) {
         if (user.role <= 2)
             doctorIds << writer.lastId;
     }
+    // The first user is a doctor of the office too: his prescriptions are headed by its address.
+    writer.run(QStringLiteral("update user set Adresse = %1, OrdonnancePied = %2 where Name = %3 and "
+                              "(Adresse is null or Adresse = '')")
+                   .arg(literal(address), literal(footer), literal(firstUserName)));
 
     writer.run(
         QStringLiteral("insert into Prothesistes (Code, Nom, Tel, Adresse) values "
@@ -340,7 +344,8 @@ QString fillDemo(const QString& firstUserName) {
         }
     }
 
-    // Today's book: the morning has come and gone (present or absent), the afternoon is still waiting.
+    // Today's book: the morning has come and gone (present or absent), the afternoon is still waiting. Each
+    // appointment is with one of the two dentists (the first two demo users), whoever booked it.
     const int morningSlots = 8;
     for (int i = 0; i < 10; ++i) {
         const QDateTime when = atSlot(today, i * 2);
@@ -349,7 +354,7 @@ QString fillDemo(const QString& firstUserName) {
         writer.run(QStringLiteral("insert into Rendezvous (PatientNum, RVDate, \"Médecin\", traitement, Etat) "
                                   "values (%1, '%2', %3, %4, %5)")
                        .arg(patientIds.at((i * 3) % patientIds.size()))
-                       .arg(appointmentDate(when), literal(userNames.at(i % 3 == 0 ? 2 : 3)),
+                       .arg(appointmentDate(when), literal(userNames.at(i % 3 == 0 ? 0 : 1)),
                             literal(QString::fromUtf8(plannedTreatments[i % 9])), literal(state)));
     }
     // Other days: the past ones are settled, the coming ones wait.
@@ -366,7 +371,7 @@ QString fillDemo(const QString& firstUserName) {
             writer.run(QStringLiteral("insert into Rendezvous (PatientNum, RVDate, \"Médecin\", traitement, Etat) "
                                       "values (%1, '%2', %3, %4, %5)")
                            .arg(patientIds.at(int(random.bounded(patientIds.size()))))
-                           .arg(appointmentDate(when), literal(userNames.at(int(random.bounded(4)))),
+                           .arg(appointmentDate(when), literal(userNames.at(int(random.bounded(2)))),
                                 literal(QString::fromUtf8(plannedTreatments[random.bounded(9)])), literal(state)));
         }
     }
