@@ -524,22 +524,22 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="106"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="110"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="110"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="114"/>
         <source>Nouveau Visite </source>
         <translation>New Visit </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="110"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="114"/>
         <source>Visite N° </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="187"/>
+        <location filename="../../src/visits/dialogaddupdatevisite.cpp" line="191"/>
         <source>Un autre poste a supprimé cette visite : elle ne peut plus être enregistrée.</source>
         <translation>Another workstation deleted this visit: it can no longer be saved.</translation>
     </message>
@@ -657,7 +657,7 @@
         <translation>&amp;Close   </translation>
     </message>
     <message>
-        <location filename="../../src/patients/dialogfindpatient.cpp" line="149"/>
+        <location filename="../../src/patients/dialogfindpatient.cpp" line="151"/>
         <source>&lt;br&gt;Le nom : </source>
         <translation>&lt;br&gt;Name : </translation>
     </message>
@@ -680,42 +680,47 @@
         <translation>Treatment :     </translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.ui" line="128"/>
+        <location filename="../../src/appointments/dialogpatientrv.ui" line="97"/>
+        <source>Médecin :</source>
+        <translation>Doctor:</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/dialogpatientrv.ui" line="139"/>
         <source>Détails       </source>
         <translation>Details</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.ui" line="172"/>
+        <location filename="../../src/appointments/dialogpatientrv.ui" line="183"/>
         <source>&amp;Valider</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.ui" line="192"/>
+        <location filename="../../src/appointments/dialogpatientrv.ui" line="203"/>
         <source>&amp;Fermer  </source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="87"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="101"/>
         <source>Date et heure</source>
         <translation>Date and time</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="124"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="166"/>
         <source>Nouveau Rendez-vous </source>
         <translation>New appointment</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="124"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="166"/>
         <source>Rendez-vous N° </source>
         <translation>Appointment No. </translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="146"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="188"/>
         <source> rendez-vous</source>
         <translation> appointment(s)</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogpatientrv.cpp" line="181"/>
+        <location filename="../../src/appointments/dialogpatientrv.cpp" line="222"/>
         <source>Un autre poste a supprimé ce rendez-vous : il ne peut plus être enregistré.</source>
         <translation>Another workstation deleted this appointment: it can no longer be saved.</translation>
     </message>
@@ -793,12 +798,12 @@
         <translation>Del</translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogrendezvous.cpp" line="63"/>
+        <location filename="../../src/appointments/dialogrendezvous.cpp" line="65"/>
         <source>Rendez-vous pour : </source>
         <translation>Appointments for : </translation>
     </message>
     <message>
-        <location filename="../../src/appointments/dialogrendezvous.cpp" line="62"/>
+        <location filename="../../src/appointments/dialogrendezvous.cpp" line="64"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
@@ -892,42 +897,42 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="203"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="207"/>
         <source>Visite N </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="203"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="207"/>
         <source> /  Traitement N </source>
         <translation> /  Treatment No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="206"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="210"/>
         <source>Visite N° </source>
         <translation>Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="206"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="210"/>
         <source> /  Nouveau Traitement </source>
         <translation> /  New Treatment </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="223"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="227"/>
         <source>Montant en dinars entiers : chiffres seulement</source>
         <translation>Whole dinars: digits only</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="322"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="326"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="323"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="327"/>
         <source>Images (*.png *.bmp *.jpg *.jpeg)</source>
         <translation>Images (*.png *.bmp *.jpg *.jpeg)</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogtraitement.cpp" line="448"/>
+        <location filename="../../src/visits/dialogtraitement.cpp" line="453"/>
         <source>Un autre poste a supprimé ce traitement : il ne peut plus être enregistré.</source>
         <translation>Another workstation deleted this treatment: it can no longer be saved.</translation>
     </message>
@@ -1021,37 +1026,37 @@
     </message>
     <message>
         <location filename="../../src/visits/dialogvisite.ui" line="211"/>
-        <location filename="../../src/visits/dialogvisite.cpp" line="185"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="184"/>
         <source> &amp;Radio      </source>
         <translation> &amp;X-ray      </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="91"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="95"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="303"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="334"/>
         <source>&lt;br&gt;Acte N° </source>
         <translation>&lt;br&gt;Treatment No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="303"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="334"/>
         <source>&lt;br&gt;Date  </source>
         <translation>&lt;br&gt;Date  </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="342"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="373"/>
         <source>Radio : </source>
         <translation>X-ray: </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="347"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="378"/>
         <source>Patient: </source>
         <translation>Patient: </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="347"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="378"/>
         <source>  | Motif:</source>
         <translation>  | Reason:</translation>
     </message>
@@ -1191,7 +1196,7 @@ Too many tries for this user: next try possible in %1 s.</translation>
         <translation>Path</translation>
     </message>
     <message>
-        <location filename="../../src/app/loginuser.cpp" line="75"/>
+        <location filename="../../src/app/loginuser.cpp" line="102"/>
         <source>
 Nom d&apos;utilisateur non valide ! 		
  </source>
@@ -1200,7 +1205,7 @@ Invalid user name!
  </translation>
     </message>
     <message>
-        <location filename="../../src/app/loginuser.cpp" line="94"/>
+        <location filename="../../src/app/loginuser.cpp" line="159"/>
         <source>
 Mot de passe n&apos;est pas  valide !  		
 </source>
@@ -1209,7 +1214,7 @@ Invalid password!
 </translation>
     </message>
     <message>
-        <location filename="../../src/app/loginuser.cpp" line="105"/>
+        <location filename="../../src/app/loginuser.cpp" line="178"/>
         <source>Open File</source>
         <translation>Open File</translation>
     </message>
@@ -1224,7 +1229,7 @@ Invalid password!
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/app/loginuser.cpp" line="105"/>
+        <location filename="../../src/app/loginuser.cpp" line="178"/>
         <source>Database (*.mdb)</source>
         <translation>Database (*.mdb)</translation>
     </message>
@@ -1416,17 +1421,17 @@ Invalid password!
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="759"/>
         <source>En attente</source>
-        <translation type="unfinished"></translation>
+        <translation>Waiting</translation>
     </message>
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="788"/>
         <source>Présent</source>
-        <translation type="unfinished"></translation>
+        <translation>Present</translation>
     </message>
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="817"/>
         <source>Absent</source>
-        <translation type="unfinished"></translation>
+        <translation>Absent</translation>
     </message>
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="840"/>
@@ -1640,54 +1645,54 @@ Invalid password!
         <translation>&amp;Minimize</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/appointmentbook.cpp" line="33"/>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="195"/>
+        <location filename="../../src/mainwindow/appointmentbook.cpp" line="36"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="209"/>
         <source>Table de tous les rendez-vous</source>
         <translation>Table of all appointments</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/appointmentbook.cpp" line="150"/>
+        <location filename="../../src/mainwindow/appointmentbook.cpp" line="156"/>
         <source>Avertissement </source>
         <translation>Warning </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/appointmentbook.cpp" line="151"/>
+        <location filename="../../src/mainwindow/appointmentbook.cpp" line="157"/>
         <source>Un autre poste a changé ce rendez-vous entre-temps : la liste montre maintenant son état enregistré.</source>
         <translation>Another workstation changed this appointment meanwhile: the list now shows its stored state.</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="194"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="208"/>
         <source>L&apos;utilisateur: </source>
         <translation>User: </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="197"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="211"/>
         <source>qrc:/help/aide.html</source>
         <comment>address of the help page in the program&apos;s language</comment>
         <translation>qrc:/help/aide_en.html</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="280"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="294"/>
         <source>About  Kelvora 1.4</source>
         <translation>About  Kelvora 1.4</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="282"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="296"/>
         <source>C&apos;est une application de gestion d&apos;un cabinet dentaire</source>
         <translation>An application that runs a dental office</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="283"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="297"/>
         <source>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — conçu et réalisé par l&apos;équipe Kelvora.&lt;br&gt;Aide et nouvelles : kelvora.example</source>
         <translation>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — designed and built by the Kelvora team.&lt;br&gt;Help and news: kelvora.example</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/visitlists.cpp" line="200"/>
+        <location filename="../../src/mainwindow/visitlists.cpp" line="205"/>
         <source>&lt;br&gt;Visite N° </source>
         <translation>&lt;br&gt;Visit No. </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/visitlists.cpp" line="200"/>
+        <location filename="../../src/mainwindow/visitlists.cpp" line="205"/>
         <source>&lt;br&gt;Date  </source>
         <translation>&lt;br&gt;Date  </translation>
     </message>
@@ -1732,6 +1737,48 @@ Invalid password!
     </message>
 </context>
 <context>
+    <name>ShownLanguage</name>
+    <message>
+        <location filename="../../src/widgets/shownlanguage.cpp" line="20"/>
+        <source>fr_FR</source>
+        <comment>locale of the program&apos;s language: day names, calendars</comment>
+        <translation>en_GB</translation>
+    </message>
+</context>
+<context>
+    <name>StoredWords</name>
+    <message>
+        <location filename="../../src/widgets/shownlanguage.cpp" line="12"/>
+        <source>SOINS</source>
+        <translation>CARE</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/shownlanguage.cpp" line="12"/>
+        <source>PROTHESE</source>
+        <translation>PROSTHESIS</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/shownlanguage.cpp" line="13"/>
+        <source>TOUS</source>
+        <translation>ALL</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/shownlanguage.cpp" line="13"/>
+        <source>En attente</source>
+        <translation>Waiting</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/shownlanguage.cpp" line="14"/>
+        <source>Présent</source>
+        <translation>Present</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/shownlanguage.cpp" line="14"/>
+        <source>Absent</source>
+        <translation>Absent</translation>
+    </message>
+</context>
+<context>
     <name>TDPreviewDialog</name>
     <message>
         <location filename="../../src/printing/tdpreviewdialog.ui" line="20"/>
@@ -1741,12 +1788,12 @@ Invalid password!
     <message>
         <location filename="../../src/printing/printedpages.cpp" line="66"/>
         <source>Liste des rendez-vous</source>
-        <translation type="unfinished"></translation>
+        <translation>Appointments</translation>
     </message>
     <message>
         <location filename="../../src/printing/printedpages.cpp" line="67"/>
         <source>Page: </source>
-        <translation type="unfinished"></translation>
+        <translation>Page: </translation>
     </message>
     <message>
         <location filename="../../src/printing/tdpreviewdialog.cpp" line="150"/>
@@ -1761,27 +1808,27 @@ Invalid password!
     <message>
         <location filename="../../src/printing/printedpages.cpp" line="242"/>
         <source>Nom </source>
-        <translation type="unfinished"></translation>
+        <translation>Name </translation>
     </message>
     <message>
         <location filename="../../src/printing/printedpages.cpp" line="269"/>
         <source>  ans </source>
-        <translation type="unfinished"></translation>
+        <translation>  years </translation>
     </message>
     <message>
         <location filename="../../src/printing/printedpages.cpp" line="270"/>
         <source>ORDONNANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>PRESCRIPTION</translation>
     </message>
     <message>
         <location filename="../../src/printing/printedpages.cpp" line="287"/>
         <source>Cabinet dentaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Dental office</translation>
     </message>
     <message>
         <location filename="../../src/printing/printedpages.cpp" line="291"/>
         <source>Le </source>
-        <translation type="unfinished"></translation>
+        <translation>Date: </translation>
     </message>
     <message>
         <location filename="../../src/printing/printedpages.cpp" line="291"/>
