@@ -3,6 +3,7 @@
 #include "data/loadedrow.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QDialog>
 #include <QTime>
 
@@ -27,6 +28,9 @@ public:
     int userId;
     int patientNum;
     int rvNum;
+
+    // Puts a new appointment on this day and time, as the day grid chose them.
+    void presetWhen(const QDateTime& when);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
