@@ -2,6 +2,106 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="fr_FR">
 <context>
+    <name>AppointmentGrid</name>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="144"/>
+        <source>Grille des rendez-vous</source>
+        <translation>Appointment grid</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="145"/>
+        <source>Jour précédent (Page précédente)</source>
+        <translation>Previous day (Page Up)</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="146"/>
+        <source>Jour suivant (Page suivante)</source>
+        <translation>Next day (Page Down)</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="147"/>
+        <source>Aujourd&apos;hui</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="148"/>
+        <source>&amp;Semaine</source>
+        <translation>&amp;Week</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="149"/>
+        <source>Im&amp;primer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="150"/>
+        <source>Imprimer la grille (Ctrl+P)</source>
+        <translation>Print the grid (Ctrl+P)</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="151"/>
+        <source>Marquer : </source>
+        <translation>Mark: </translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="152"/>
+        <source>En attente</source>
+        <translation>Waiting</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="153"/>
+        <source>Présent</source>
+        <translation>Present</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="154"/>
+        <source>Absent</source>
+        <translation>Absent</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="155"/>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="156"/>
+        <source>Double clic ou Entrée : ouvrir ou prendre un rendez-vous ; glisser : déplacer ; Page précédente / suivante : changer de jour</source>
+        <translation>Double click or Return: open or book an appointment; drag: move; Page Up / Page Down: change the day</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="240"/>
+        <source>libre</source>
+        <translation>free</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="294"/>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="311"/>
+        <source>Avertissement </source>
+        <translation>Warning </translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="295"/>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="312"/>
+        <source>Un autre poste a changé ce rendez-vous entre-temps : la grille montre maintenant ce qui est enregistré.</source>
+        <translation>Another workstation changed this appointment meanwhile: the grid now shows what is stored.</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="328"/>
+        <source>Semaine du %1 au %2</source>
+        <translation>Week of %1 to %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="335"/>
+        <source>Rendez-vous : %1</source>
+        <translation>Appointments: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="353"/>
+        <source>Aperçu avant impression</source>
+        <translation>Print preview</translation>
+    </message>
+</context>
+<context>
     <name>ColumnTitles</name>
     <message>
         <location filename="../../src/widgets/columntitles.cpp" line="18"/>
@@ -975,75 +1075,91 @@
         <translation>Prosthesis type: </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="164"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="166"/>
         <source>&amp;Nouveau </source>
         <translation>&amp;New </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="166"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="168"/>
         <source>F9</source>
         <translation>F9</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="172"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="174"/>
         <source>&amp;Modifier </source>
         <translation>&amp;Edit </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="174"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="176"/>
         <source>F10</source>
         <translation>F10</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="180"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="182"/>
         <source>&amp;Supprimer </source>
         <translation>&amp;Delete </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="182"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="184"/>
         <source>Del</source>
         <translation>Del</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="188"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="190"/>
         <source>&amp;Fermer</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="209"/>
-        <location filename="../../src/visits/dialogvisite.cpp" line="175"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="211"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="185"/>
         <source> &amp;Radio      </source>
         <translation> &amp;X-ray      </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="86"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="91"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="269"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="303"/>
         <source>&lt;br&gt;Acte N° </source>
         <translation>&lt;br&gt;Treatment No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="269"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="303"/>
         <source>&lt;br&gt;Date  </source>
         <translation>&lt;br&gt;Date  </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="308"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="342"/>
         <source>Radio : </source>
         <translation>X-ray: </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="313"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="347"/>
         <source>Patient: </source>
         <translation>Patient: </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="313"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="347"/>
         <source>  | Motif:</source>
         <translation>  | Reason:</translation>
+    </message>
+</context>
+<context>
+    <name>GridCanvas</name>
+    <message>
+        <location filename="../../src/appointments/gridcanvas.cpp" line="29"/>
+        <source>Sans médecin</source>
+        <translation>No doctor</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/appointments/gridcanvas.cpp" line="402"/>
+        <source>Chevauchement : %n rendez-vous à la même heure</source>
+        <translation>
+            <numerusform>Overlap: %n appointment at the same time</numerusform>
+            <numerusform>Overlap: %n appointments at the same time</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1388,17 +1504,17 @@ Mot de passe n&apos;est pas  valide !
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="759"/>
         <source>En attente</source>
-        <translation type="unfinished"></translation>
+        <translation>Waiting</translation>
     </message>
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="788"/>
         <source>Présent</source>
-        <translation type="unfinished"></translation>
+        <translation>Present</translation>
     </message>
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="817"/>
         <source>Absent</source>
-        <translation type="unfinished"></translation>
+        <translation>Absent</translation>
     </message>
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="840"/>
@@ -1613,7 +1729,7 @@ Mot de passe n&apos;est pas  valide !
     </message>
     <message>
         <location filename="../../src/mainwindow/appointmentbook.cpp" line="33"/>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="195"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="196"/>
         <source>Table de tous les rendez-vous</source>
         <translation>Table of all appointments</translation>
     </message>
@@ -1628,28 +1744,28 @@ Mot de passe n&apos;est pas  valide !
         <translation>Another workstation changed this appointment meanwhile: the list now shows its stored state.</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="194"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="195"/>
         <source>L&apos;utilisateur: </source>
         <translation>User: </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="197"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="199"/>
         <source>qrc:/help/aide.html</source>
         <comment>address of the help page in the program&apos;s language</comment>
         <translation>qrc:/help/aide_en.html</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="280"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="282"/>
         <source>About  Kelvora 1.4</source>
         <translation>About  Kelvora 1.4</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="282"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="284"/>
         <source>C&apos;est une application de gestion d&apos;un cabinet dentaire</source>
         <translation>An application that runs a dental office</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="283"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="285"/>
         <source>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — conçu et réalisé par l&apos;équipe Kelvora.&lt;br&gt;Aide et nouvelles : kelvora.example</source>
         <translation>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — designed and built by the Kelvora team.&lt;br&gt;Help and news: kelvora.example</translation>
     </message>
@@ -1662,6 +1778,26 @@ Mot de passe n&apos;est pas  valide !
         <location filename="../../src/mainwindow/visitlists.cpp" line="200"/>
         <source>&lt;br&gt;Date  </source>
         <translation>&lt;br&gt;Date  </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="47"/>
+        <source>Grille</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="48"/>
+        <source>Grille du jour</source>
+        <translation>Day grid</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="49"/>
+        <source>La grille des rendez-vous du jour (Ctrl+F6)</source>
+        <translation>The day&apos;s appointment grid (Ctrl+F6)</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="52"/>
+        <source>&amp;Grille du jour</source>
+        <translation>Day &amp;grid</translation>
     </message>
 </context>
 <context>
