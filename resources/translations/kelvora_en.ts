@@ -44,21 +44,6 @@
         <translation>Mark: </translation>
     </message>
     <message>
-        <location filename="../../src/appointments/appointmentgrid.cpp" line="152"/>
-        <source>En attente</source>
-        <translation>Waiting</translation>
-    </message>
-    <message>
-        <location filename="../../src/appointments/appointmentgrid.cpp" line="153"/>
-        <source>Présent</source>
-        <translation>Present</translation>
-    </message>
-    <message>
-        <location filename="../../src/appointments/appointmentgrid.cpp" line="154"/>
-        <source>Absent</source>
-        <translation>Absent</translation>
-    </message>
-    <message>
         <location filename="../../src/appointments/appointmentgrid.cpp" line="155"/>
         <source>&amp;Fermer</source>
         <translation>&amp;Close</translation>
@@ -1504,17 +1489,17 @@ Mot de passe n&apos;est pas  valide !
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="759"/>
         <source>En attente</source>
-        <translation>Waiting</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="788"/>
         <source>Présent</source>
-        <translation>Present</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="817"/>
         <source>Absent</source>
-        <translation>Absent</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../src/mainwindow/mainwindow.ui" line="840"/>

@@ -149,9 +149,10 @@ void AppointmentGrid::retranslate() {
     printButton->setText(tr("Im&primer"));
     printButton->setToolTip(tr("Imprimer la grille (Ctrl+P)"));
     markLabel->setText(tr("Marquer : "));
-    waitingButton->setText(tr("En attente"));
-    presentButton->setText(tr("Présent"));
-    absentButton->setText(tr("Absent"));
+    // The states keep their stored names, as in the appointment book.
+    waitingButton->setText(QStringLiteral("En attente"));
+    presentButton->setText(QStringLiteral("Présent"));
+    absentButton->setText(QStringLiteral("Absent"));
     closeButton->setText(tr("&Fermer"));
     grid->setToolTip(tr("Double clic ou Entrée : ouvrir ou prendre un rendez-vous ; glisser : déplacer ; "
                         "Page précédente / suivante : changer de jour"));

@@ -1,5 +1,4 @@
-// The way from the main window to the day grid: a tool bar action beside the appointment book's, and a
-// button on the appointment book's page.
+// The way from the main window to the day grid: its key, and a button on the appointment book's page.
 
 #include "mainwindow/mainwindow.h"
 
@@ -9,7 +8,6 @@
 
 #include <QBoxLayout>
 #include <QPushButton>
-#include <QToolBar>
 
 namespace {
 
@@ -26,15 +24,14 @@ void MainWindow::addAppointmentGrid() {
     gridAction = new QAction(QIcon(QStringLiteral(":/icons/Calendar.png")), QString(), this);
     gridAction->setObjectName(QStringLiteral("actionGrilleRendezvous"));
     gridAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6));
-    const QList<QAction*> actions = ui->toolBar->actions();
-    const qsizetype planning = actions.indexOf(ui->actionTous_les_Rendez_vous);
-    ui->toolBar->insertAction(planning >= 0 && planning + 1 < actions.size() ? actions.at(planning + 1) : nullptr,
-                              gridAction);
+    // The tool bar is full on a small screen: the action is reached by its key and the page's button.
+    addAction(gridAction);
     connect(gridAction, &QAction::triggered, this, &MainWindow::openAppointmentGrid);
 
     gridButton = new QPushButton(QIcon(QStringLiteral(":/icons/Calendar.png")), QString(), ui->groupBox_7);
     gridButton->setObjectName(QStringLiteral("gridButton"));
-    gridButton->setMinimumSize(ui->imprimerTousRVBtn->minimumSize());
+    // The row is at its narrowest on a small screen already: the button gives way rather than widen the page.
+    gridButton->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     if (QBoxLayout* row = layoutHolding(ui->groupBox_7, ui->imprimerTousRVBtn))
         row->insertWidget(row->indexOf(ui->imprimerTousRVBtn) + 1, gridButton);
     connect(gridButton, &QPushButton::clicked, this, &MainWindow::openAppointmentGrid);
