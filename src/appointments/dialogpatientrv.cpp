@@ -222,6 +222,12 @@ void DialogPatientRV::on_pushButton_2_clicked() {
                                tr("Un autre poste a supprimé ce rendez-vous : il ne peut plus être enregistré."));
 }
 
+void DialogPatientRV::presetWhen(const QDateTime& when) {
+    ui->calendarWidget->setSelectedDate(when.date());
+    ui->timeEdit->setTime(when.time());
+    m_timeRV = QTime(when.time().hour(), when.time().minute());
+}
+
 void DialogPatientRV::on_calendarWidget_activated(const QDate&) {
     ui->pushButton_2->click();
 }

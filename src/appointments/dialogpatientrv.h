@@ -3,6 +3,7 @@
 #include "data/loadedrow.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QDialog>
 #include <QTime>
 
@@ -32,6 +33,8 @@ public:
     // Chooses the dentist the appointment is with, by his user name (letter case aside); false, and the
     // choice unchanged, when no dentist bears that name.
     bool presetDoctor(const QString& name);
+    // Puts a new appointment on this day and time, as the day grid chose them.
+    void presetWhen(const QDateTime& when);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -72,6 +72,7 @@ MainWindow::MainWindow(int user, QSqlDatabase connection, QWidget* parent)
     finishAppointmentView();
     openOnPatientPage();
     startAppointmentBook();
+    addAppointmentGrid();
     connect(visitPanel, &DialogVisite::refreshVisit, this, &MainWindow::selectModelVisit);
 }
 
@@ -207,6 +208,7 @@ void MainWindow::retranslateFrame() {
             types->setItemText(i, shownlanguage::storedWord(types->itemData(i).toString()));
     userLabel->setText(tr("L'utilisateur: ") + userName + QStringLiteral("   "));
     ui->tousRendezvousTableView->setWindowTitle(tr("Table de tous les rendez-vous"));
+    retranslateAppointmentGrid();
     // Each catalogue names the help page written in its language; the French page is the source.
     ui->webView->setSource(QUrl(tr("qrc:/help/aide.html", "address of the help page in the program's language")));
     showPatientName();

@@ -14,8 +14,10 @@
 class CompactButtons;
 class Dialog;
 class DialogVisite;
+class QAction;
 class QLabel;
 class QPrinter;
+class QPushButton;
 class ListModel;
 
 namespace Ui {
@@ -110,6 +112,9 @@ private:
     void setupAppointmentModel();
     void finishAppointmentView();
     void startAppointmentBook();
+    void addAppointmentGrid();
+    void retranslateAppointmentGrid();
+    void openAppointmentGrid();
 
     void setCurrentPatient(int patientNum);
     void remplirForm();
@@ -136,6 +141,8 @@ private:
 
     int userId = 0;
     Role role;
+    QAction* gridAction = nullptr;
+    QPushButton* gridButton = nullptr;
     QString userName;
     QSqlDatabase database;
     QLabel* userLabel = nullptr;

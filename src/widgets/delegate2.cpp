@@ -1,6 +1,7 @@
 #include "delegate2.h"
 
 #include "widgets/shownlanguage.h"
+#include "widgets/statecolours.h"
 
 #include <QPainter>
 
@@ -15,9 +16,8 @@ void Delegate2::paint(QPainter* painter, const QStyleOptionViewItem& option, con
     centred.displayAlignment = Qt::AlignCenter;
     // The appointment state is in column 2 of the row, whichever column this delegate paints.
     const QString state = index.sibling(index.row(), 2).data(Qt::DisplayRole).toString();
-    if (state == QStringLiteral("En attente"))
-        painter->fillRect(option.rect, QColor(255, 0, 0, 200));
-    else if (state == QStringLiteral("Présent"))
-        painter->fillRect(option.rect, QColor(0, 255, 0, 200));
+    const QColor colour = statecolours::of(state);
+    if (colour.isValid())
+        painter->fillRect(option.rect, colour);
     QStyledItemDelegate::paint(painter, centred, index);
 }
