@@ -2,6 +2,91 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="fr_FR">
 <context>
+    <name>AppointmentGrid</name>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="144"/>
+        <source>Grille des rendez-vous</source>
+        <translation>Appointment grid</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="145"/>
+        <source>Jour précédent (Page précédente)</source>
+        <translation>Previous day (Page Up)</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="146"/>
+        <source>Jour suivant (Page suivante)</source>
+        <translation>Next day (Page Down)</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="147"/>
+        <source>Aujourd&apos;hui</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="148"/>
+        <source>&amp;Semaine</source>
+        <translation>&amp;Week</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="149"/>
+        <source>Im&amp;primer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="150"/>
+        <source>Imprimer la grille (Ctrl+P)</source>
+        <translation>Print the grid (Ctrl+P)</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="151"/>
+        <source>Marquer : </source>
+        <translation>Mark: </translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="156"/>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="157"/>
+        <source>Double clic ou Entrée : ouvrir ou prendre un rendez-vous ; glisser : déplacer ; Page précédente / suivante : changer de jour</source>
+        <translation>Double click or Return: open or book an appointment; drag: move; Page Up / Page Down: change the day</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="241"/>
+        <source>libre</source>
+        <translation>free</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="299"/>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="316"/>
+        <source>Avertissement </source>
+        <translation>Warning </translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="300"/>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="317"/>
+        <source>Un autre poste a changé ce rendez-vous entre-temps : la grille montre maintenant ce qui est enregistré.</source>
+        <translation>Another workstation changed this appointment meanwhile: the grid now shows what is stored.</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="333"/>
+        <source>Semaine du %1 au %2</source>
+        <translation>Week of %1 to %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="340"/>
+        <source>Rendez-vous : %1</source>
+        <translation>Appointments: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/appointmentgrid.cpp" line="358"/>
+        <source>Aperçu avant impression</source>
+        <translation>Print preview</translation>
+    </message>
+</context>
+<context>
     <name>ColumnTitles</name>
     <message>
         <location filename="../../src/widgets/columntitles.cpp" line="18"/>
@@ -1062,6 +1147,22 @@
     </message>
 </context>
 <context>
+    <name>GridCanvas</name>
+    <message>
+        <location filename="../../src/appointments/gridcanvas.cpp" line="29"/>
+        <source>Sans médecin</source>
+        <translation>No doctor</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/appointments/gridcanvas.cpp" line="402"/>
+        <source>Chevauchement : %n rendez-vous à la même heure</source>
+        <translation>
+            <numerusform>Overlap: %n appointment at the same time</numerusform>
+            <numerusform>Overlap: %n appointments at the same time</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ImageViewer</name>
     <message>
         <location filename="../../src/printing/imageviewer.cpp" line="107"/>
@@ -1646,7 +1747,7 @@ Invalid password!
     </message>
     <message>
         <location filename="../../src/mainwindow/appointmentbook.cpp" line="36"/>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="209"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="210"/>
         <source>Table de tous les rendez-vous</source>
         <translation>Table of all appointments</translation>
     </message>
@@ -1661,28 +1762,28 @@ Invalid password!
         <translation>Another workstation changed this appointment meanwhile: the list now shows its stored state.</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="208"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="209"/>
         <source>L&apos;utilisateur: </source>
         <translation>User: </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="211"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="213"/>
         <source>qrc:/help/aide.html</source>
         <comment>address of the help page in the program&apos;s language</comment>
         <translation>qrc:/help/aide_en.html</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="294"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="296"/>
         <source>About  Kelvora 1.4</source>
         <translation>About  Kelvora 1.4</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="296"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="298"/>
         <source>C&apos;est une application de gestion d&apos;un cabinet dentaire</source>
         <translation>An application that runs a dental office</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="297"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="299"/>
         <source>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — conçu et réalisé par l&apos;équipe Kelvora.&lt;br&gt;Aide et nouvelles : kelvora.example</source>
         <translation>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — designed and built by the Kelvora team.&lt;br&gt;Help and news: kelvora.example</translation>
     </message>
@@ -1695,6 +1796,26 @@ Invalid password!
         <location filename="../../src/mainwindow/visitlists.cpp" line="205"/>
         <source>&lt;br&gt;Date  </source>
         <translation>&lt;br&gt;Date  </translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="44"/>
+        <source>Grille</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="45"/>
+        <source>Grille du jour</source>
+        <translation>Day grid</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="46"/>
+        <source>La grille des rendez-vous du jour (Ctrl+F6)</source>
+        <translation>The day&apos;s appointment grid (Ctrl+F6)</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="49"/>
+        <source>&amp;Grille du jour</source>
+        <translation>Day &amp;grid</translation>
     </message>
 </context>
 <context>
