@@ -297,8 +297,20 @@ QString restoreIntoFile(QSqlDatabase& db, const QString& backupFile, const QMap<
                         QString* safetyCopy) {
     const QString path = openPathOf(db);
     const QString folder = QFileInfo(path).absolutePath();
-    const QString safety = freeDatedPath(folder, QStringLiteral("kelvora-before-restore-"));
+    QString safety = freeDatedPath(folder, QStringLiteral("kelvora-before-restore-"));
     QString problem = writeCheckedCopy(db, folder, safety);
+    if (!problem.isEmpty() && !checkOfficeFile(path).isEmpty()) {
+        // A damaged office, the very reason for most restores, cannot pass a check: it is kept aside as it
+        // stands, byte for byte, for whatever can still be read from it.
+        safety = freeDatedPath(folder, QStringLiteral("kelvora-damaged-before-restore-"));
+        problem = QFile::copy(path, safety) && QFileInfo(safety).size() == QFileInfo(path).size()
+                      ? QString()
+                      : QStringLiteral("cannot write %1").arg(safety);
+        if (problem.isEmpty())
+            flushToDisk(safety);
+        else
+            QFile::remove(safety);
+    }
     if (!problem.isEmpty())
         return QStringLiteral("no safety copy of %1 could be made (%2); nothing was restored").arg(path, problem);
     if (safetyCopy)

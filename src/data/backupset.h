@@ -54,7 +54,8 @@ QString safetyCopy(const QString& folder, const QString& prefix, QString* made);
 
 // Puts the backup file in place of the office at target (a file path, or a server location). The backup is
 // checked first. A target that exists gets a checked safety copy first (in the target's folder, or beside
-// the backup for a server) named in safetyCopy; then its contents are replaced through the engine, so that
+// the backup for a server) named in safetyCopy; a damaged office file, which no check passes, is kept aside
+// as it stands instead; then its contents are replaced through the engine, so that
 // other stations see the restored office rather than a file taken from under them. The target is checked
 // afterwards against the backup. Returns why the restore failed (the target is then as it was), or an empty
 // text.
