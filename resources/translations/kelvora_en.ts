@@ -2,6 +2,34 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="fr_FR">
 <context>
+    <name>BackupWatch</name>
+    <message>
+        <location filename="../../src/config/backupwatch.cpp" line="50"/>
+        <source>Dernière sauvegarde vérifiée : %1</source>
+        <translation>Last verified backup: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/backupwatch.cpp" line="51"/>
+        <source>Aucune sauvegarde vérifiée</source>
+        <translation>No verified backup</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/backupwatch.cpp" line="52"/>
+        <source>Faites une sauvegarde (Sauvegarde) : la dernière a plus d&apos;une semaine ou manque.</source>
+        <translation>Make a backup (Backup): the last one is more than a week old or missing.</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/backupwatch.cpp" line="68"/>
+        <source>Sauvegarde du jour en cours...</source>
+        <translation>Making the backup of the day...</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/backupwatch.cpp" line="78"/>
+        <source>La sauvegarde du jour a échoué</source>
+        <translation>The backup of the day failed</translation>
+    </message>
+</context>
+<context>
     <name>ColumnTitles</name>
     <message>
         <location filename="../../src/widgets/columntitles.cpp" line="18"/>
@@ -554,7 +582,7 @@
     </message>
     <message>
         <location filename="../../src/config/dialogbackup.ui" line="31"/>
-        <location filename="../../src/config/dialogbackup.cpp" line="35"/>
+        <location filename="../../src/config/dialogbackup.cpp" line="49"/>
         <source>Emplacement</source>
         <translation>Path</translation>
     </message>
@@ -574,14 +602,69 @@
         <translation>Create backup copy</translation>
     </message>
     <message>
-        <location filename="../../src/config/dialogbackup.ui" line="98"/>
+        <location filename="../../src/config/dialogbackup.ui" line="92"/>
+        <source>&amp;Restaurer une sauvegarde...</source>
+        <translation>&amp;Restore a backup...</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.ui" line="102"/>
+        <source>&amp;Vérifier la base...</source>
+        <translation>&amp;Check the database...</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.ui" line="128"/>
         <source>Ok</source>
         <translation>Ok</translation>
     </message>
     <message>
-        <location filename="../../src/config/dialogbackup.cpp" line="62"/>
+        <location filename="../../src/config/dialogbackup.cpp" line="64"/>
+        <source>Dernière sauvegarde vérifiée : %1</source>
+        <translation>Last verified backup: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="66"/>
+        <source>Aucune sauvegarde vérifiée dans ce dossier</source>
+        <translation>No verified backup in this folder</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="87"/>
         <source> La sauvegarde a été complétée avec succès.</source>
         <translation>Backups are successful</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="114"/>
+        <source>La base a été vérifiée : rien à signaler.</source>
+        <translation>The database was checked: nothing to report.</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="115"/>
+        <source>La base a été réparée : rien à signaler.</source>
+        <translation>The database was repaired: nothing to report.</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="124"/>
+        <source>La vérification a trouvé des problèmes dans la base.</source>
+        <translation>The check found problems in the database.</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="125"/>
+        <source>La base est endommagée : restaurez une sauvegarde vérifiée.</source>
+        <translation>The database is damaged: restore a verified backup.</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="129"/>
+        <source>&amp;Réparer</source>
+        <translation>&amp;Repair</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="130"/>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="137"/>
+        <source>Rien n&apos;a été réparé : la sauvegarde préalable a échoué.</source>
+        <translation>Nothing was repaired: the backup made first failed.</translation>
     </message>
 </context>
 <context>
@@ -799,6 +882,93 @@
     </message>
 </context>
 <context>
+    <name>DialogRestore</name>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="29"/>
+        <source>Restaurer une sauvegarde</source>
+        <translation>Restore a backup</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="31"/>
+        <source>Sauvegardes de %1</source>
+        <translation>Backups in %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="36"/>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="36"/>
+        <source>Taille</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="36"/>
+        <source>Vérification</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="52"/>
+        <source>vérification...</source>
+        <translation>checking...</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="60"/>
+        <source>&amp;Restaurer</source>
+        <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="63"/>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="77"/>
+        <source>bonne</source>
+        <translation>good</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="77"/>
+        <source>endommagée</source>
+        <translation>damaged</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="89"/>
+        <source>Remplacer toute la base ouverte par la sauvegarde du %1 ?
+Une copie de sécurité de la base actuelle est faite d&apos;abord.</source>
+        <translation>Replace the whole open database by the backup of %1?
+A safety copy of the current database is made first.</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="93"/>
+        <source>&amp;Oui</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="94"/>
+        <source>&amp;Non</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="103"/>
+        <source>La sauvegarde n&apos;a pas été restaurée.</source>
+        <translation>The backup was not restored.</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="110"/>
+        <source>La sauvegarde du %1 a été restaurée.
+Fermez Kelvora sur chaque poste et relancez-le.</source>
+        <translation>The backup of %1 was restored.
+Close Kelvora on every station and start it again.</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="116"/>
+        <source>Copie de sécurité de la base précédente : %1</source>
+        <translation>Safety copy of the previous database: %1</translation>
+    </message>
+</context>
+<context>
     <name>DialogTraitement</name>
     <message>
         <location filename="../../src/visits/dialogtraitement.ui" line="12"/>
@@ -975,73 +1145,73 @@
         <translation>Prosthesis type: </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="164"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="166"/>
         <source>&amp;Nouveau </source>
         <translation>&amp;New </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="166"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="168"/>
         <source>F9</source>
         <translation>F9</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="172"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="174"/>
         <source>&amp;Modifier </source>
         <translation>&amp;Edit </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="174"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="176"/>
         <source>F10</source>
         <translation>F10</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="180"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="182"/>
         <source>&amp;Supprimer </source>
         <translation>&amp;Delete </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="182"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="184"/>
         <source>Del</source>
         <translation>Del</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="188"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="190"/>
         <source>&amp;Fermer</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.ui" line="209"/>
-        <location filename="../../src/visits/dialogvisite.cpp" line="175"/>
+        <location filename="../../src/visits/dialogvisite.ui" line="211"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="185"/>
         <source> &amp;Radio      </source>
         <translation> &amp;X-ray      </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="86"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="91"/>
         <source> ans</source>
         <translation> years</translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="269"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="303"/>
         <source>&lt;br&gt;Acte N° </source>
         <translation>&lt;br&gt;Treatment No. </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="269"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="303"/>
         <source>&lt;br&gt;Date  </source>
         <translation>&lt;br&gt;Date  </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="308"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="342"/>
         <source>Radio : </source>
         <translation>X-ray: </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="313"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="347"/>
         <source>Patient: </source>
         <translation>Patient: </translation>
     </message>
     <message>
-        <location filename="../../src/visits/dialogvisite.cpp" line="313"/>
+        <location filename="../../src/visits/dialogvisite.cpp" line="347"/>
         <source>  | Motif:</source>
         <translation>  | Reason:</translation>
     </message>
@@ -1613,7 +1783,7 @@ Mot de passe n&apos;est pas  valide !
     </message>
     <message>
         <location filename="../../src/mainwindow/appointmentbook.cpp" line="33"/>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="195"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="197"/>
         <source>Table de tous les rendez-vous</source>
         <translation>Table of all appointments</translation>
     </message>
@@ -1628,28 +1798,28 @@ Mot de passe n&apos;est pas  valide !
         <translation>Another workstation changed this appointment meanwhile: the list now shows its stored state.</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="194"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="196"/>
         <source>L&apos;utilisateur: </source>
         <translation>User: </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="197"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="199"/>
         <source>qrc:/help/aide.html</source>
         <comment>address of the help page in the program&apos;s language</comment>
         <translation>qrc:/help/aide_en.html</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="280"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="282"/>
         <source>About  Kelvora 1.4</source>
         <translation>About  Kelvora 1.4</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="282"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="284"/>
         <source>C&apos;est une application de gestion d&apos;un cabinet dentaire</source>
         <translation>An application that runs a dental office</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="283"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="285"/>
         <source>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — conçu et réalisé par l&apos;équipe Kelvora.&lt;br&gt;Aide et nouvelles : kelvora.example</source>
         <translation>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — designed and built by the Kelvora team.&lt;br&gt;Help and news: kelvora.example</translation>
     </message>
