@@ -30,7 +30,8 @@ sqlite3* openHandle() {
     return sqliteHandle(QSqlDatabase::database(QSqlDatabase::defaultConnection, false));
 }
 
-// Puts the finished copy in place of the previous one in a single step.
+} // namespace
+
 QString replaceFile(const QString& from, const QString& to) {
 #ifdef Q_OS_WIN
     if (!MoveFileExW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(from).utf16()),
@@ -47,7 +48,8 @@ QString replaceFile(const QString& from, const QString& to) {
 // Copies every page of the source into the empty file at path.
 QString copyPages(sqlite3* source, const QString& path) {
     sqlite3* target = nullptr;
-    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &target, SQLITE_OPEN_READWRITE, nullptr);
+    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &target, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                             nullptr);
     QString problem;
     if (rc == SQLITE_OK) {
         sqlite3_backup* backup = sqlite3_backup_init(target, "main", source, "main");
@@ -66,6 +68,8 @@ QString copyPages(sqlite3* source, const QString& path) {
         problem = QStringLiteral("the copy could not be closed");
     return problem.isEmpty() ? QString() : QStringLiteral("cannot write %1: %2").arg(path, problem);
 }
+
+namespace {
 
 // Why a backup cannot be written under this name, or an empty text.
 QString targetProblem(const QFileInfo& target) {

@@ -72,6 +72,16 @@ QString resetCounters(QSqlDatabase& target) {
     return server::execScript(target, script);
 }
 
+QString countRows(QSqlDatabase& source, QMap<QString, qint64>* rows) {
+    for (const QString& table : server::officeTables()) {
+        QSqlQuery count(source);
+        if (!sql::exec(count, QStringLiteral("select count(*) from %1").arg(quotedName(table))) || !count.next())
+            return QStringLiteral("cannot count the rows of %1: %2").arg(table, count.lastError().text());
+        rows->insert(table, count.value(0).toLongLong());
+    }
+    return {};
+}
+
 QString copyRows(QSqlDatabase& source, QSqlDatabase& target) {
     if (server::isServer(target)) {
         const QString problem = server::createSchema(target);
@@ -95,7 +105,7 @@ QSqlDatabase openConnection(const QString& connectionName, const QString& pathOr
     return db;
 }
 
-QString copyOffice(QSqlDatabase& source, const QString& pathOrLocation) {
+QString copyOffice(QSqlDatabase& source, const QString& pathOrLocation, QMap<QString, qint64>* sourceRows) {
     const bool toServer = server::isLocation(pathOrLocation);
     if (!toServer) {
         const QString problem = schema::createDatabaseFile(pathOrLocation);
@@ -118,6 +128,8 @@ QString copyOffice(QSqlDatabase& source, const QString& pathOrLocation) {
         } else {
             if (!target.transaction())
                 problem = QStringLiteral("cannot write the copy: %1").arg(target.lastError().text());
+            if (problem.isEmpty() && sourceRows)
+                problem = countRows(source, sourceRows);
             if (problem.isEmpty())
                 problem = copyRows(source, target);
             if (problem.isEmpty() && !target.commit())
@@ -134,6 +146,30 @@ QString copyOffice(QSqlDatabase& source, const QString& pathOrLocation) {
     if (!problem.isEmpty() && !toServer)
         QFile::remove(pathOrLocation);
     return problem;
+}
+
+QString replaceOfficeRows(QSqlDatabase& source, QSqlDatabase& target) {
+    if (!server::isServer(target))
+        return QStringLiteral("rows are replaced on a server only");
+    if (!target.transaction())
+        return QStringLiteral("cannot write the office: %1").arg(target.lastError().text());
+    QStringList tables;
+    for (const QString& table : server::officeTables())
+        tables << quotedName(table.toLower());
+    QString problem = server::execScript(target, QStringLiteral("TRUNCATE %1").arg(tables.join(QLatin1Char(','))));
+    for (const QString& table : server::officeTables()) {
+        if (problem.isEmpty())
+            problem = copyTable(source, target, table);
+    }
+    if (problem.isEmpty())
+        problem = resetCounters(target);
+    if (problem.isEmpty() && !target.commit())
+        problem = target.lastError().text();
+    if (!problem.isEmpty()) {
+        target.rollback();
+        return problem;
+    }
+    return server::analyze(target);
 }
 
 } // namespace database

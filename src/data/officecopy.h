@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -15,7 +16,12 @@ QSqlDatabase openConnection(const QString& connectionName, const QString& pathOr
 // every row of every table of the office open on source, pictures included and keys kept. The source is
 // read in one consistent snapshot; the copy is written in one transaction, and a failed copy leaves nothing
 // behind (no file, an empty server database). Refuses an existing file and a server database that holds
-// anything. Returns an empty text or what went wrong.
-QString copyOffice(QSqlDatabase& source, const QString& pathOrLocation);
+// anything. When sourceRows is given, it receives every copied table's row count in the snapshot read.
+// Returns an empty text or what went wrong.
+QString copyOffice(QSqlDatabase& source, const QString& pathOrLocation, QMap<QString, qint64>* sourceRows = nullptr);
+
+// Replaces every row of the office on the server connection target by those of source, in one transaction
+// (the counters go on after the highest key copied). Returns an empty text or what went wrong.
+QString replaceOfficeRows(QSqlDatabase& source, QSqlDatabase& target);
 
 } // namespace database

@@ -5,6 +5,7 @@
 #include "accounting/sumformdialog.h"
 #include "app/settingskeys.h"
 #include "app/windowgeometry.h"
+#include "config/backupwatch.h"
 #include "config/dialog.h"
 #include "config/dialogbackup.h"
 #include "data/records.h"
@@ -111,6 +112,7 @@ void MainWindow::replaceStatusBar() {
     bar->setStyleSheet(look::fontRule(14) + QLatin1String(statusBarColour));
     setStatusBar(bar);
     ui->statusBar = bar;
+    bar->addPermanentWidget(new BackupWatch(bar));
 }
 
 void MainWindow::createVisitPanel() {
@@ -283,7 +285,7 @@ void MainWindow::dialogBox() {
 }
 
 void MainWindow::backupProc() {
-    DialogBackup backup;
+    DialogBackup backup(role.value(), this);
     backup.exec();
 }
 

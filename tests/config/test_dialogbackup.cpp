@@ -3,6 +3,8 @@
 #include "app/settingscipher.h"
 #include "app/settingskeys.h"
 #include "config/dialogbackup.h"
+#include "config/dialogrestore.h"
+#include "data/backupset.h"
 #include "data/database.h"
 #include "data/schema.h"
 #include "data/sql.h"
@@ -10,13 +12,17 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
 
 #include <csignal>
@@ -88,6 +94,25 @@ private:
         return QString::fromUtf8(cipher.decryptToBytes(settings.value(settingskeys::backupDir).toString()));
     }
 
+    // Answers the message box whose text holds the fragment, once it is shown, with the button of this text.
+    static void answerBox(const QString& fragment, const QString& button, bool* answered) {
+        auto* timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, timer, [=] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || !box->text().contains(fragment))
+                return;
+            for (QAbstractButton* candidate : box->buttons()) {
+                if (candidate->text().remove('&') == button) {
+                    *answered = true;
+                    timer->deleteLater();
+                    candidate->click();
+                    return;
+                }
+            }
+        });
+        timer->start(20);
+    }
+
     static QStringList filesIn(const QString& folder) {
         return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     }
@@ -115,7 +140,10 @@ private slots:
         QVERIFY(office.exec("insert into Patients (Nom) values ('Élodie Durand')"));
         QCOMPARE(backUp(dialog), success);
         QCOMPARE(namesIn(copy), QStringList({"Ali", "Élodie Durand"}));
-        QCOMPARE(filesIn(drive.path() + "/database"), QStringList({"data.mdb"})); // no temporary left behind
+        // The dated copy of the day and data.mdb, no temporary left behind.
+        const QStringList files = filesIn(drive.path() + "/database");
+        QCOMPARE(files.size(), 2);
+        QVERIFY(files.first().startsWith("data.mdb") && files.last().startsWith("kelvora-20"));
         QVERIFY(dialog.isVisible()); // the dialog stays open after a backup
 
         QTest::mouseClick(dialog.findChild<QPushButton*>("pushButton"), Qt::LeftButton);
@@ -130,6 +158,7 @@ private slots:
         typeFolder(dialog, drive.path());
         QCOMPARE(backUp(dialog), success);
         const QString copy = drive.path() + "/database/data.mdb";
+        const QStringList backups = filesIn(drive.path() + "/database");
 
         QVERIFY(office.exec("begin"));
         for (int i = 0; i < 200; ++i)
@@ -150,7 +179,7 @@ private slots:
         std::signal(SIGXFSZ, previousHandler);
         QCOMPARE(shown, failure);
         QCOMPARE(namesIn(copy), QStringList({"Ali"}));
-        QCOMPARE(filesIn(drive.path() + "/database"), QStringList({"data.mdb"}));
+        QCOMPARE(filesIn(drive.path() + "/database"), backups);
 
         // A read-only folder (permissions do not bind the superuser).
         if (geteuid() != 0) {
@@ -170,7 +199,7 @@ private slots:
         typeFolder(dialog, office.dir());
         QCOMPARE(backUp(dialog), testsupport::serverLocation().isEmpty() ? failure : success);
         QCOMPARE(office.value("select count(*) from Patients").toInt(), 201);
-        QCOMPARE(filesIn(office.dir() + "/database"), QStringList({"data.mdb"}));
+        QCOMPARE(filesIn(office.dir() + "/database").size(), testsupport::serverLocation().isEmpty() ? 1 : 2);
     }
 
     void backsUpTheDatabaseThatIsOpen() {
@@ -248,6 +277,74 @@ private slots:
         QCoreApplication::removeTranslator(&english);
         QVERIFY(succeeded.contains("Backups are successful"));
         QCOMPARE(failed, failure);
+    }
+
+    void restoreIsForTheFirstRoleAndPutsTheChosenBackupBack() {
+        TempOffice office;
+        QVERIFY(office.exec("insert into Patients (Nom) values ('Ali')"));
+        QTemporaryDir drive;
+        QVERIFY(!DialogBackup(3).findChild<QPushButton*>("pushButtonRestore")->isVisibleTo(nullptr));
+        DialogBackup dialog(1);
+        dialog.show();
+        QVERIFY(dialog.findChild<QPushButton*>("pushButtonRestore")->isVisible());
+        typeFolder(dialog, drive.path());
+        auto* last = testsupport::child<QLabel>(&dialog, "labelLastBackup");
+        QCOMPARE(last->text(), QString("Aucune sauvegarde vérifiée dans ce dossier"));
+        QCOMPARE(backUp(dialog), success);
+        QVERIFY(last->text().startsWith("Dernière sauvegarde vérifiée : "));
+        QVERIFY(office.exec("insert into Patients (Nom) values ('Typed later')"));
+
+        bool chosen = false, confirmed = false, told = false;
+        testsupport::ModalAnswer restore([&](QWidget* widget) {
+            auto* table = testsupport::child<QTableWidget>(widget, "tableBackups");
+            QTRY_COMPARE(table->item(0, 2)->text(), QString("bonne"));
+            QCOMPARE(table->rowCount(), 1);
+            chosen = true;
+            answerBox("Remplacer toute la base", "Oui", &confirmed);
+            answerBox("a été restaurée", "OK", &told);
+            QTest::mouseClick(testsupport::child<QPushButton>(widget, "pushButtonRestoreChosen"), Qt::LeftButton);
+        });
+        QTest::mouseClick(dialog.findChild<QPushButton*>("pushButtonRestore"), Qt::LeftButton);
+        QVERIFY(chosen && confirmed && told);
+        QCOMPARE(office.value("select group_concat(Nom) from Patients").toString(), QString("Ali"));
+        if (testsupport::serverLocation().isEmpty())
+            QCOMPARE(QDir(office.dir() + "/database").entryList({"kelvora-before-restore-*.mdb"}).size(), 1);
+
+        QTranslator english;
+        QVERIFY(english.load(":/kelvora_en.qm"));
+        QCoreApplication::installTranslator(&english);
+        DialogBackup shown(1);
+        typeFolder(shown, drive.path());
+        shown.resize(1280, 800);
+        shown.show();
+        testsupport::grabToFile(&shown, "backup-first-role");
+        DialogRestore list(drive.path() + "/database");
+        list.resize(1280, 800);
+        list.show();
+        QTRY_COMPARE(testsupport::child<QTableWidget>(&list, "tableBackups")->item(0, 2)->text(), QString("good"));
+        testsupport::grabToFile(&list, "restore");
+        QCoreApplication::removeTranslator(&english);
+    }
+
+    void checkNamesTheProblemsAndRepairsOverABackup() {
+        if (!testsupport::serverLocation().isEmpty())
+            QSKIP("the server keeps its own indexes and sums");
+        TempOffice office;
+        QVERIFY(office.exec("insert into Patients (Nom) values ('Ali')"));
+        QVERIFY(office.exec("insert into Visites (PatientNum, Type, VDate) values (1, 'SOINS', '2024-03-05T10:00')"));
+        QVERIFY(office.exec("insert into Traitements (visite_id, VDate, Frais, Payement) "
+                            "values (1, '2024-03-05T10:00', 100, 50)"));
+        QVERIFY(office.exec("update recettes_jour set Frais = 1"));
+        QTemporaryDir drive;
+        DialogBackup dialog(1);
+        typeFolder(dialog, drive.path());
+        bool found = false, repaired = false;
+        answerBox("La vérification a trouvé des problèmes", "Réparer", &found);
+        answerBox("La base a été réparée", "OK", &repaired);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("pushButtonCheck"), Qt::LeftButton);
+        QVERIFY(found && repaired);
+        QCOMPARE(database::backupsIn(drive.path() + "/database").size(), 1);
+        QCOMPARE(office.value("select Frais from recettes_jour").toInt(), 100);
     }
 
     void unreadableStoredFolderEmptiesTheField() {
