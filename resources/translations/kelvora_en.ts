@@ -87,6 +87,34 @@
     </message>
 </context>
 <context>
+    <name>BackupWatch</name>
+    <message>
+        <location filename="../../src/config/backupwatch.cpp" line="52"/>
+        <source>Dernière sauvegarde vérifiée : %1</source>
+        <translation>Last verified backup: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/backupwatch.cpp" line="53"/>
+        <source>Aucune sauvegarde vérifiée</source>
+        <translation>No verified backup</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/backupwatch.cpp" line="54"/>
+        <source>Faites une sauvegarde (Sauvegarde) : la dernière a plus d&apos;une semaine ou manque.</source>
+        <translation>Make a backup (Backup): the last one is more than a week old or missing.</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/backupwatch.cpp" line="77"/>
+        <source>Sauvegarde du jour en cours...</source>
+        <translation>Making the backup of the day...</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/backupwatch.cpp" line="87"/>
+        <source>La sauvegarde du jour a échoué</source>
+        <translation>The backup of the day failed</translation>
+    </message>
+</context>
+<context>
     <name>ColumnTitles</name>
     <message>
         <location filename="../../src/widgets/columntitles.cpp" line="18"/>
@@ -639,7 +667,7 @@
     </message>
     <message>
         <location filename="../../src/config/dialogbackup.ui" line="31"/>
-        <location filename="../../src/config/dialogbackup.cpp" line="35"/>
+        <location filename="../../src/config/dialogbackup.cpp" line="49"/>
         <source>Emplacement</source>
         <translation>Path</translation>
     </message>
@@ -659,14 +687,69 @@
         <translation>Create backup copy</translation>
     </message>
     <message>
-        <location filename="../../src/config/dialogbackup.ui" line="98"/>
+        <location filename="../../src/config/dialogbackup.ui" line="92"/>
+        <source>&amp;Restaurer une sauvegarde...</source>
+        <translation>&amp;Restore a backup...</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.ui" line="102"/>
+        <source>&amp;Vérifier la base...</source>
+        <translation>&amp;Check the database...</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.ui" line="128"/>
         <source>Ok</source>
         <translation>Ok</translation>
     </message>
     <message>
-        <location filename="../../src/config/dialogbackup.cpp" line="62"/>
+        <location filename="../../src/config/dialogbackup.cpp" line="64"/>
+        <source>Dernière sauvegarde vérifiée : %1</source>
+        <translation>Last verified backup: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="66"/>
+        <source>Aucune sauvegarde vérifiée dans ce dossier</source>
+        <translation>No verified backup in this folder</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="87"/>
         <source> La sauvegarde a été complétée avec succès.</source>
         <translation>Backups are successful</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="114"/>
+        <source>La base a été vérifiée : rien à signaler.</source>
+        <translation>The database was checked: nothing to report.</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="115"/>
+        <source>La base a été réparée : rien à signaler.</source>
+        <translation>The database was repaired: nothing to report.</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="124"/>
+        <source>La vérification a trouvé des problèmes dans la base.</source>
+        <translation>The check found problems in the database.</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="125"/>
+        <source>La base est endommagée : restaurez une sauvegarde vérifiée.</source>
+        <translation>The database is damaged: restore a verified backup.</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="129"/>
+        <source>&amp;Réparer</source>
+        <translation>&amp;Repair</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="130"/>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogbackup.cpp" line="137"/>
+        <source>Rien n&apos;a été réparé : la sauvegarde préalable a échoué.</source>
+        <translation>Nothing was repaired: the backup made first failed.</translation>
     </message>
 </context>
 <context>
@@ -891,6 +974,93 @@
         <location filename="../../src/appointments/dialogrendezvous.cpp" line="64"/>
         <source> ans</source>
         <translation> years</translation>
+    </message>
+</context>
+<context>
+    <name>DialogRestore</name>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="30"/>
+        <source>Restaurer une sauvegarde</source>
+        <translation>Restore a backup</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="32"/>
+        <source>Sauvegardes de %1</source>
+        <translation>Backups in %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="37"/>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="37"/>
+        <source>Taille</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="37"/>
+        <source>Vérification</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="53"/>
+        <source>vérification...</source>
+        <translation>checking...</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="61"/>
+        <source>&amp;Restaurer</source>
+        <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="64"/>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="78"/>
+        <source>bonne</source>
+        <translation>good</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="78"/>
+        <source>endommagée</source>
+        <translation>damaged</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="90"/>
+        <source>Remplacer toute la base ouverte par la sauvegarde du %1 ?
+Une copie de sécurité de la base actuelle est faite d&apos;abord.</source>
+        <translation>Replace the whole open database by the backup of %1?
+A safety copy of the current database is made first.</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="94"/>
+        <source>&amp;Oui</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="95"/>
+        <source>&amp;Non</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="104"/>
+        <source>La sauvegarde n&apos;a pas été restaurée.</source>
+        <translation>The backup was not restored.</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="111"/>
+        <source>La sauvegarde du %1 a été restaurée.
+Fermez Kelvora sur chaque poste et relancez-le.</source>
+        <translation>The backup of %1 was restored.
+Close Kelvora on every station and start it again.</translation>
+    </message>
+    <message>
+        <location filename="../../src/config/dialogrestore.cpp" line="117"/>
+        <source>Copie de sécurité de la base précédente : %1</source>
+        <translation>Safety copy of the previous database: %1</translation>
     </message>
 </context>
 <context>
@@ -1747,7 +1917,7 @@ Invalid password!
     </message>
     <message>
         <location filename="../../src/mainwindow/appointmentbook.cpp" line="36"/>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="210"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="212"/>
         <source>Table de tous les rendez-vous</source>
         <translation>Table of all appointments</translation>
     </message>
@@ -1762,28 +1932,28 @@ Invalid password!
         <translation>Another workstation changed this appointment meanwhile: the list now shows its stored state.</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="209"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="211"/>
         <source>L&apos;utilisateur: </source>
         <translation>User: </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="213"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="215"/>
         <source>qrc:/help/aide.html</source>
         <comment>address of the help page in the program&apos;s language</comment>
         <translation>qrc:/help/aide_en.html</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="296"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="298"/>
         <source>About  Kelvora 1.4</source>
         <translation>About  Kelvora 1.4</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="298"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="300"/>
         <source>C&apos;est une application de gestion d&apos;un cabinet dentaire</source>
         <translation>An application that runs a dental office</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/mainwindow.cpp" line="299"/>
+        <location filename="../../src/mainwindow/mainwindow.cpp" line="301"/>
         <source>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — conçu et réalisé par l&apos;équipe Kelvora.&lt;br&gt;Aide et nouvelles : kelvora.example</source>
         <translation>&lt;br&gt;&lt;br&gt;Kelvora 1.4 — designed and built by the Kelvora team.&lt;br&gt;Help and news: kelvora.example</translation>
     </message>
