@@ -1,7 +1,5 @@
 #include "config/backupwatch.h"
 
-#include <QEvent>
-
 #include "app/settingscipher.h"
 #include "app/settingskeys.h"
 #include "data/backupset.h"
@@ -9,6 +7,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
