@@ -1968,24 +1968,147 @@ Invalid password!
         <translation>&lt;br&gt;Date  </translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="44"/>
+        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="52"/>
         <source>Grille</source>
         <translation>Grid</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="45"/>
+        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="53"/>
         <source>Grille du jour</source>
         <translation>Day grid</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="46"/>
+        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="54"/>
         <source>La grille des rendez-vous du jour (Ctrl+F6)</source>
         <translation>The day&apos;s appointment grid (Ctrl+F6)</translation>
     </message>
     <message>
-        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="49"/>
+        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="57"/>
         <source>&amp;Grille du jour</source>
         <translation>Day &amp;grid</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="60"/>
+        <source>&amp;Rappels</source>
+        <translation>&amp;Recalls</translation>
+    </message>
+    <message>
+        <location filename="../../src/mainwindow/appointmentgridentry.cpp" line="61"/>
+        <source>Les patients à rappeler pour un contrôle</source>
+        <translation>The patients due back for a check-up</translation>
+    </message>
+</context>
+<context>
+    <name>RecallList</name>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="29"/>
+        <source>Patients à rappeler</source>
+        <translation>Patients to recall</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="33"/>
+        <source>Dernière visite il y a au moins</source>
+        <translation>Last visit at least</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="38"/>
+        <source> mois</source>
+        <translation> months</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="46"/>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="46"/>
+        <source>Tél</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="46"/>
+        <source>Dernière visite</source>
+        <translation>Last visit</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="46"/>
+        <source>Jours de retard</source>
+        <translation>Days overdue</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="46"/>
+        <source>Appelé le</source>
+        <translation>Called on</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="46"/>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="60"/>
+        <source>&amp;Rendez-vous...</source>
+        <translation>&amp;Appointment...</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="61"/>
+        <source>&amp;Appelé...</source>
+        <translation>&amp;Called...</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="62"/>
+        <source>&amp;Ne plus rappeler</source>
+        <translation>&amp;Do not recall</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="63"/>
+        <source>&amp;Imprimer...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="64"/>
+        <source>&amp;Exporter CSV...</source>
+        <translation>&amp;Export CSV...</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="118"/>
+        <source>Patient appelé</source>
+        <translation>Patient called</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="118"/>
+        <source>Note :</source>
+        <translation>Note:</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="123"/>
+        <source>L&apos;appel n&apos;a pas pu être noté.</source>
+        <translation>The call could not be noted.</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="132"/>
+        <source>Le patient n&apos;a pas pu être retiré de la liste.</source>
+        <translation>The patient could not be left out of the list.</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="161"/>
+        <source>Exporter la liste</source>
+        <translation>Export the list</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="161"/>
+        <source>rappels.csv</source>
+        <translation>recalls.csv</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="161"/>
+        <source>Fichiers CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../../src/appointments/recalllist.cpp" line="168"/>
+        <source>Le fichier n&apos;a pas pu être écrit.</source>
+        <translation>The file could not be written.</translation>
     </message>
 </context>
 <context>

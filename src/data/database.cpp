@@ -1,4 +1,5 @@
 #include "data/database.h"
+#include "data/recalls.h"
 
 #include "data/schema.h"
 #include "data/server.h"
@@ -80,6 +81,8 @@ bool open(QSqlDatabase& db) {
         db.close();
         return false;
     }
+    if (!recalls::install(db))
+        qCWarning(lcDatabase) << "The recall marks cannot be kept in this file";
     return true;
 }
 

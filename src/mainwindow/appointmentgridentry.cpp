@@ -5,6 +5,7 @@
 #include "ui_mainwindow.h"
 
 #include "appointments/appointmentgrid.h"
+#include "appointments/recalllist.h"
 
 #include <QBoxLayout>
 #include <QPushButton>
@@ -35,6 +36,13 @@ void MainWindow::addAppointmentGrid() {
     if (QBoxLayout* row = layoutHolding(ui->groupBox_7, ui->imprimerTousRVBtn))
         row->insertWidget(row->indexOf(ui->imprimerTousRVBtn) + 1, gridButton);
     connect(gridButton, &QPushButton::clicked, this, &MainWindow::openAppointmentGrid);
+
+    recallButton = new QPushButton(QString(), ui->groupBox_7);
+    recallButton->setObjectName(QStringLiteral("recallButton"));
+    recallButton->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    if (QBoxLayout* row = layoutHolding(ui->groupBox_7, gridButton))
+        row->insertWidget(row->indexOf(gridButton) + 1, recallButton);
+    connect(recallButton, &QPushButton::clicked, this, &MainWindow::openRecallList);
     retranslateAppointmentGrid();
 }
 
@@ -49,6 +57,8 @@ void MainWindow::retranslateAppointmentGrid() {
     gridButton->setText(tr("&Grille du jour"));
     gridButton->setToolTip(tip);
     gridButton->setStatusTip(tip);
+    recallButton->setText(tr("&Rappels"));
+    recallButton->setToolTip(tr("Les patients à rappeler pour un contrôle"));
 }
 
 void MainWindow::openAppointmentGrid() {
@@ -56,5 +66,11 @@ void MainWindow::openAppointmentGrid() {
     if (ui->checkBox->isChecked())
         grid.showDay(ui->dateEdit->date());
     grid.exec();
+    refreshAppointments();
+}
+
+void MainWindow::openRecallList() {
+    RecallList list(userId, this);
+    list.exec();
     refreshAppointments();
 }

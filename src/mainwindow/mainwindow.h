@@ -115,6 +115,7 @@ private:
     void addAppointmentGrid();
     void retranslateAppointmentGrid();
     void openAppointmentGrid();
+    void openRecallList();
 
     void setCurrentPatient(int patientNum);
     void remplirForm();
@@ -143,6 +144,7 @@ private:
     Role role;
     QAction* gridAction = nullptr;
     QPushButton* gridButton = nullptr;
+    QPushButton* recallButton = nullptr;
     QString userName;
     QSqlDatabase database;
     QLabel* userLabel = nullptr;
