@@ -76,6 +76,8 @@ const char* titleOf(const QString& column) {
 } // namespace
 
 void setColumnTitles(QAbstractItemModel* model) {
+    if (!model) // a list not built yet gets its titles when it is
+        return;
     for (int column = 0; column < model->columnCount(); ++column) {
         QString name = model->headerData(column, Qt::Horizontal, columnNameRole).toString();
         if (name.isEmpty()) {
