@@ -2378,9 +2378,92 @@ Invalid password!
         <translation>Balance: </translation>
     </message>
     <message>
-        <location filename="../../src/accounting/sumformdialog.ui" line="200"/>
+        <location filename="../../src/accounting/sumformdialog.ui" line="187"/>
+        <source>Exporter en &amp;CSV…</source>
+        <translation>Export to &amp;CSV…</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.ui" line="194"/>
+        <source>Exporter en &amp;PDF…</source>
+        <translation>Export to &amp;PDF…</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.ui" line="214"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.cpp" line="167"/>
+        <source>Recettes du %1 au %2</source>
+        <translation>Receipts from %1 to %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.cpp" line="184"/>
+        <location filename="../../src/accounting/sumformdialog.cpp" line="196"/>
+        <source>Exporter les recettes</source>
+        <translation>Export the receipts</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.cpp" line="184"/>
+        <source>Fichiers CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.cpp" line="192"/>
+        <location filename="../../src/accounting/sumformdialog.cpp" line="200"/>
+        <source>Les recettes n&apos;ont pas pu être enregistrées dans %1.</source>
+        <translation>The receipts could not be saved to %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.cpp" line="196"/>
+        <source>Fichiers PDF (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.cpp" line="217"/>
+        <source>Frais</source>
+        <translation>Fees</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.cpp" line="218"/>
+        <source>Payement</source>
+        <translation>Paid</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.cpp" line="219"/>
+        <source>Reste</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.cpp" line="223"/>
+        <source>Par jour</source>
+        <translation>By day</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.cpp" line="224"/>
+        <source>Jour</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.cpp" line="224"/>
+        <location filename="../../src/accounting/sumformdialog.cpp" line="232"/>
+        <source>Médecin</source>
+        <translation>Doctor</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.cpp" line="229"/>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.cpp" line="231"/>
+        <source>Par patient</source>
+        <translation>By patient</translation>
+    </message>
+    <message>
+        <location filename="../../src/accounting/sumformdialog.cpp" line="232"/>
+        <source>Patient</source>
+        <translation>Patient</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 
 #include "app/windowgeometry.h"
 #include "data/receipts.h"
+#include "data/receiptsexport.h"
 #include "data/sql.h"
 #include "widgets/columntitles.h"
 #include "widgets/dateformatdelegate.h"
@@ -13,10 +14,19 @@
 
 #include "data/listmodel.h"
 #include "data/trace.h"
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTextDocument>
 
 sumFormDialog::sumFormDialog(int user, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::sumFormDialog>()), userId(user) {
@@ -81,6 +91,10 @@ sumFormDialog::sumFormDialog(int user, QWidget* parent)
         ui->tableViewDay->setColumnWidth(i, widths[i]);
         ui->tableViewPatient->setColumnWidth(i + 1, widths[i]);
     }
+
+    // Reception never sees amounts, in the window or in what it exports.
+    ui->pushButtonCsv->setVisible(role.isDoctor());
+    ui->pushButtonPdf->setVisible(role.isDoctor());
 
     laSommeProc();
     fitIntoScreen(this);
@@ -147,4 +161,89 @@ void sumFormDialog::on_dateEdit_2_dateChanged(const QDate&) {
 
 void sumFormDialog::on_pushButton_clicked() {
     accept();
+}
+
+QString sumFormDialog::periodText() const {
+    return tr("Recettes du %1 au %2")
+        .arg(ui->dateEdit->date().toString(QStringLiteral("dd-MM-yyyy")),
+             ui->dateEdit_2->date().toString(QStringLiteral("dd-MM-yyyy")));
+}
+
+QString sumFormDialog::exportPath(const QString& title, const QString& suffix, const QString& filter) {
+    const QString name = QStringLiteral("recettes_") + ui->dateEdit->date().toString(QStringLiteral("yyyy-MM-dd")) +
+                         QLatin1Char('_') + ui->dateEdit_2->date().toString(QStringLiteral("yyyy-MM-dd")) + suffix;
+    // The toolkit's own chooser, the same on every desktop.
+    QString path = QFileDialog::getSaveFileName(this, title, QDir::home().filePath(name), filter, nullptr,
+                                                QFileDialog::DontUseNativeDialog);
+    if (!path.isEmpty() && !path.endsWith(suffix, Qt::CaseInsensitive))
+        path += suffix;
+    return path;
+}
+
+void sumFormDialog::on_pushButtonCsv_clicked() {
+    const QString path = exportPath(tr("Exporter les recettes"), QStringLiteral(".csv"), tr("Fichiers CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    const receiptsexport::Period period =
+        receiptsexport::read(ui->dateEdit->date(), ui->dateEdit_2->date(), role.seesEveryDoctorsAmounts() ? 0 : userId);
+    // Written whole or not at all: a full disk leaves no half file that looks complete.
+    QSaveFile file(path);
+    if (!period.ok || !file.open(QIODevice::WriteOnly) || file.write(receiptsexport::csv(period)) < 0 || !file.commit())
+        QMessageBox::warning(this, windowTitle(), tr("Les recettes n'ont pas pu être enregistrées dans %1.").arg(path));
+}
+
+void sumFormDialog::on_pushButtonPdf_clicked() {
+    const QString path = exportPath(tr("Exporter les recettes"), QStringLiteral(".pdf"), tr("Fichiers PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!writePdf(path))
+        QMessageBox::warning(this, windowTitle(), tr("Les recettes n'ont pas pu être enregistrées dans %1.").arg(path));
+}
+
+// The period on A4 pages: the days, then the patients, then the totals.
+bool sumFormDialog::writePdf(const QString& path) {
+    const receiptsexport::Period period =
+        receiptsexport::read(ui->dateEdit->date(), ui->dateEdit_2->date(), role.seesEveryDoctorsAmounts() ? 0 : userId);
+    if (!period.ok)
+        return false;
+    const auto cell = [](const QString& text, bool amount = false) {
+        return (amount ? QStringLiteral("<td align=\"right\">") : QStringLiteral("<td>")) + text.toHtmlEscaped() +
+               QStringLiteral("</td>");
+    };
+    const auto amounts = [&cell](qint64 fee, qint64 payment) {
+        return cell(QString::number(fee), true) + cell(QString::number(payment), true) +
+               cell(QString::number(fee - payment), true);
+    };
+    const QString head = QStringLiteral("<th align=\"right\">") + tr("Frais").toHtmlEscaped() +
+                         QStringLiteral("</th><th align=\"right\">") + tr("Payement").toHtmlEscaped() +
+                         QStringLiteral("</th><th align=\"right\">") + tr("Reste").toHtmlEscaped() +
+                         QStringLiteral("</th>");
+    const QString table = QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
+    QString html = QStringLiteral("<h2>") + periodText().toHtmlEscaped() + QStringLiteral("</h2><h3>") +
+                   tr("Par jour").toHtmlEscaped() + QStringLiteral("</h3>") + table + QStringLiteral("<tr><th>") +
+                   tr("Jour").toHtmlEscaped() + QStringLiteral("</th><th>") + tr("Médecin").toHtmlEscaped() +
+                   QStringLiteral("</th>") + head + QStringLiteral("</tr>");
+    for (const receiptsexport::Row& row : period.days)
+        html += QStringLiteral("<tr>") + cell(row.day.toString(QStringLiteral("dd-MM-yyyy"))) + cell(row.doctor) +
+                amounts(row.fee, row.payment) + QStringLiteral("</tr>");
+    html += QStringLiteral("<tr><th colspan=\"2\" align=\"left\">") + tr("Total").toHtmlEscaped() +
+            QStringLiteral("</th>") + amounts(period.fees, period.payments) + QStringLiteral("</tr></table><h3>") +
+            tr("Par patient").toHtmlEscaped() + QStringLiteral("</h3>") + table + QStringLiteral("<tr><th>") +
+            tr("Patient").toHtmlEscaped() + QStringLiteral("</th><th>") + tr("Médecin").toHtmlEscaped() +
+            QStringLiteral("</th>") + head + QStringLiteral("</tr>");
+    for (const receiptsexport::Row& row : period.patients)
+        html += QStringLiteral("<tr>") + cell(row.patient) + cell(row.doctor) + amounts(row.fee, row.payment) +
+                QStringLiteral("</tr>");
+    html += QStringLiteral("</table>");
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    printer.setDocName(periodText());
+    QTextDocument document;
+    document.setHtml(html);
+    document.print(&printer);
+    return printer.printerState() != QPrinter::Error && QFileInfo(path).size() > 0;
 }
