@@ -89,27 +89,27 @@
 <context>
     <name>BackupWatch</name>
     <message>
-        <location filename="../../src/config/backupwatch.cpp" line="52"/>
+        <location filename="../../src/config/backupwatch.cpp" line="51"/>
         <source>Dernière sauvegarde vérifiée : %1</source>
         <translation>Last verified backup: %1</translation>
     </message>
     <message>
-        <location filename="../../src/config/backupwatch.cpp" line="53"/>
+        <location filename="../../src/config/backupwatch.cpp" line="52"/>
         <source>Aucune sauvegarde vérifiée</source>
         <translation>No verified backup</translation>
     </message>
     <message>
-        <location filename="../../src/config/backupwatch.cpp" line="54"/>
+        <location filename="../../src/config/backupwatch.cpp" line="53"/>
         <source>Faites une sauvegarde (Sauvegarde) : la dernière a plus d&apos;une semaine ou manque.</source>
         <translation>Make a backup (Backup): the last one is more than a week old or missing.</translation>
     </message>
     <message>
-        <location filename="../../src/config/backupwatch.cpp" line="77"/>
+        <location filename="../../src/config/backupwatch.cpp" line="76"/>
         <source>Sauvegarde du jour en cours...</source>
         <translation>Making the backup of the day...</translation>
     </message>
     <message>
-        <location filename="../../src/config/backupwatch.cpp" line="87"/>
+        <location filename="../../src/config/backupwatch.cpp" line="86"/>
         <source>La sauvegarde du jour a échoué</source>
         <translation>The backup of the day failed</translation>
     </message>
