@@ -297,7 +297,7 @@
     <message>
         <location filename="../../src/widgets/columntitles.cpp" line="60"/>
         <source>Médicament</source>
-        <translation>Medicament</translation>
+        <translation>Medicines</translation>
     </message>
     <message>
         <location filename="../../src/widgets/columntitles.cpp" line="61"/>
@@ -373,13 +373,12 @@
     <message>
         <location filename="../../src/config/dialog.ui" line="43"/>
         <source>Actes       </source>
-        <translation>Treatments
-</translation>
+        <translation>Acts</translation>
     </message>
     <message>
         <location filename="../../src/config/dialog.ui" line="53"/>
         <source>Motif         </source>
-        <translation>Motif</translation>
+        <translation>Reasons</translation>
     </message>
     <message>
         <location filename="../../src/config/dialog.ui" line="63"/>
@@ -394,7 +393,7 @@
     <message>
         <location filename="../../src/config/dialog.ui" line="83"/>
         <source>Médicament</source>
-        <translation>Medicament</translation>
+        <translation>Medicines</translation>
     </message>
     <message>
         <location filename="../../src/config/dialog.ui" line="93"/>

@@ -151,6 +151,8 @@ void DialogBackup::on_pushButton_clicked() {
 
 void DialogBackup::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        showLastBackup(); // a text of the program's own, which the form does not set again
+    }
 }
