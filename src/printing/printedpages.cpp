@@ -242,13 +242,32 @@ QString PrintedPages::nameLine() const {
     return tr("Nom ") + QStringLiteral(":\t") + content.patientName;
 }
 
+// A drug line picked from the list is a row of tab-separated columns (drug, strength, form, dose, quantity).
+// When it is too long for the page it wraps at the tabs only, so that a dose such as "1 cp 3 fois par jour"
+// stays whole on its line; a column wider than the whole line still wraps between its words.
+QString PrintedPages::printedBody(qreal width) const {
+    const QFontMetricsF metrics(prescriptionFont(12));
+    QStringList lines = content.bodyText.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (!line.contains(QLatin1Char('\t')))
+            continue;
+        QStringList columns = line.split(QLatin1Char('\t'));
+        for (QString& column : columns) {
+            if (metrics.horizontalAdvance(column) < width)
+                column.replace(QLatin1Char(' '), QChar::Nbsp);
+        }
+        line = columns.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 // A prescription too long for its page is never cut nor drawn over the footer: it goes on on a next page, under
 // the same header and patient, and the preview counts the pages.
 int PrintedPages::prescriptionPages() const {
     const PrescriptionPlaces places = placePrescription();
     QTextDocument body;
     body.setDefaultFont(prescriptionFont(12));
-    body.setPlainText(content.bodyText);
+    body.setPlainText(printedBody(places.bodyWidth - 2 * body.documentMargin()));
     body.setPageSize(QSizeF(places.bodyWidth, places.bodyHeight));
     return qMax(1, body.pageCount());
 }
@@ -275,7 +294,7 @@ void PrintedPages::drawPrescriptionPage(int page) {
     frame->setFlag(QGraphicsItem::ItemClipsChildrenToShape);
     auto* body = new QGraphicsTextItem(frame);
     body->setFont(prescriptionFont(12));
-    body->setPlainText(content.bodyText);
+    body->setPlainText(printedBody(places.bodyWidth - 2 * body->document()->documentMargin()));
     body->document()->setPageSize(QSizeF(places.bodyWidth, places.bodyHeight));
     body->setPos(places.bodyX, places.bodyY - (page - 1) * places.bodyHeight);
 
@@ -293,5 +312,6 @@ void PrintedPages::drawPrescriptionPage(int page) {
 
     const qreal footerY = sceneHeight - footerHeight - margins.bottom();
     scene->addLine(margins.left(), footerY, sceneWidth - margins.right(), footerY, linePen());
-    addText(content.ordonnancePied, 14, margins.left(), footerY + spacing, sceneWidth - margins.left() - margins.right());
+    addText(content.ordonnancePied, 14, margins.left(), footerY + spacing,
+            sceneWidth - margins.left() - margins.right());
 }

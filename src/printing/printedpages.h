@@ -43,6 +43,7 @@ private:
     PrescriptionPlaces placePrescription() const;
     QFont prescriptionFont(int pointSize) const;
     QString nameLine() const;
+    QString printedBody(qreal width) const;
     int prescriptionPages() const;
     void drawPrescriptionPage(int page);
 

@@ -118,6 +118,35 @@ private slots:
         QVERIFY(pages.last().contains(QStringLiteral("Ligne 45")));
     }
 
+    void bodyLinesBreakBetweenWords() {
+        // Drugs picked from the list come as tab-separated columns; a dose must wrap whole words.
+        QTableView acts;
+        QPrinter printer(QPrinter::HighResolution);
+        PrescriptionData data = aliPrescription();
+        const QString drug = QStringLiteral("Paracétamol + codéine\t500 mg\t\tcomprimé\t1 comprimé 3 fois par jour "
+                                            "pendant cinq jours au milieu du repas\t\t1 boîte");
+        data.bodyText = QStringList(20, drug).join(QLatin1Char('\n'));
+        TDPreviewDialog preview(1, data, &acts, &printer);
+        const qreal bodyRight = preview.scene()->width() - 10;
+        for (int page = 1; page <= preview.pageCount(); ++page) {
+            preview.drawPage(page);
+            QGraphicsTextItem* body = findText(preview.scene(), data.bodyText);
+            QVERIFY(body);
+            for (QTextBlock block = body->document()->begin(); block.isValid(); block = block.next()) {
+                const QString text = block.text().replace(QChar::Nbsp, QLatin1Char(' '));
+                const int dose = text.indexOf(QStringLiteral("1 comprimé"));
+                const QTextLine doseLine = block.layout()->lineForTextPosition(dose);
+                QVERIFY(doseLine.textStart() + doseLine.textLength() >= dose + 26);
+                for (int l = 0; l < block.layout()->lineCount(); ++l) {
+                    const QTextLine line = block.layout()->lineAt(l);
+                    const int start = line.textStart();
+                    QVERIFY2(start == 0 || text.at(start - 1).isSpace(), qPrintable(text.mid(start, 20)));
+                    QVERIFY(body->mapToScene(QPointF(line.naturalTextRect().right(), 0)).x() <= bodyRight);
+                }
+            }
+        }
+    }
+
     void everyItemAtItsPlace() {
         QTableView acts;
         acts.setFont(QFont(QStringLiteral("Times New Roman"), 14));

@@ -272,7 +272,12 @@ QString fillDemo(const QString& firstUserName) {
         if (user.role <= 2)
             doctorIds << writer.lastId;
     }
-    // The first user is a doctor of the office too: his prescriptions are headed by its address.
+    // The first user is a doctor of the office too: his prescriptions are headed by a doctor's name rather
+    // than his login, and by the office's address.
+    writer.run(QStringLiteral("update user set DrNom = %1 where Name = %2 and (DrNom is null or DrNom = '' or "
+                              "DrNom = Name)")
+                   .arg(literal(QStringLiteral("Dr ") + firstUserName.left(1).toUpper() + firstUserName.mid(1)),
+                        literal(firstUserName)));
     writer.run(QStringLiteral("update user set Adresse = %1, OrdonnancePied = %2 where Name = %3 and "
                               "(Adresse is null or Adresse = '')")
                    .arg(literal(address), literal(footer), literal(firstUserName)));
