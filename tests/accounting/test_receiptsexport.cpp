@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
@@ -118,7 +119,11 @@ private:
         auto answer = std::make_unique<testsupport::ModalAnswer>([path](QWidget* widget) {
             auto* chooser = qobject_cast<QFileDialog*>(widget);
             QVERIFY(chooser);
-            chooser->selectFile(path);
+            // Typed whole into the name field, as a user would: the chooser reads its folders in the background,
+            // and a chosen file of a folder it has not read yet may be taken in the folder it shows.
+            auto* name = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(path);
             QMetaObject::invokeMethod(chooser, "accept");
         });
         QTest::mouseClick(testsupport::child<QPushButton>(&dialog, button), Qt::LeftButton);
