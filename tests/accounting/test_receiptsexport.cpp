@@ -5,12 +5,12 @@
 #include "data/sql.h"
 
 #include <QDateEdit>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
